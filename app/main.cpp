@@ -1,0 +1,18 @@
+// Kelvara: the sum of two dice as a histogram.
+#include "ClockRandom.h"
+#include "FrmMain.h"
+#include "FrmMainIcon.h"
+#include "QtFormView.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvara"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    kelvara::ClockRandom random;
+    kelvara::FrmMain frmMain(random);
+    kelvara::QtFormView view(frmMain.form(), kelvara::iconFromPixels(kelvara::frmMainIcon().data(), kelvara::frmMainIconSize));
+    view.start();
+    return QApplication::exec();
+}

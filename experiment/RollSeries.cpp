@@ -1,0 +1,37 @@
+// One roll series.
+#include "RollSeries.h"
+
+#include "Numeric.h"
+
+namespace kelvara {
+
+void cmdOptions_Click(const DiceWindow& w) {
+    w.frmMain.setMousePointer(MousePointer::Hourglass);
+    for (std::int16_t i = 0; i <= 10; ++i) {
+        w.lblAnzahl(i).setVisible(false);
+    }
+    w.random.randomize();
+    const double N = numeric::toLoopBound(w.txtAnz.text());
+    for (double j = 1; j <= N; j += 1) {
+        // r * 6 + 1 in double precision: in single it would round up to the
+        // next whole number for some r just below a multiple of 1/6.
+        const auto d1 = static_cast<float>(numeric::floorValue(double{w.random.next()} * 6 + 1));
+        const std::int16_t d2 = numeric::toInt16(numeric::floorValue(double{w.random.next()} * 6 + 1));
+        const float k = d1 + d2 - 2;
+        Control& bar = w.Line1(numeric::toInt16(k));
+        bar.setTop(double{bar.top()} - 1);
+        bar.setHeight(double{bar.height()} + 1);
+        w.Tally.increment(numeric::toInt32(k));
+    }
+    for (std::int16_t i = 0; i <= 10; ++i) {
+        Control& label = w.lblAnzahl(i);
+        label.setTop(double{w.Line1(i).top()} - 450);
+        label.setWidth(w.Line1(i).width());
+        label.setLeft(w.Line1(i).left());
+        label.setCaption(numeric::toText(w.Tally(i)));
+        label.setVisible(true);
+    }
+    w.frmMain.setMousePointer(MousePointer::Arrow);
+}
+
+} // namespace kelvara

@@ -1,0 +1,70 @@
+// One control of a window: its geometry in twips and its other properties.
+//
+// This is the only place a control's state lives; the front end draws from
+// it. Lengths are single precision and read back exactly as written. A write
+// takes a double so that handlers can form differences in double precision;
+// it is rounded once to single precision here.
+#pragma once
+
+#include "FormDescription.h"
+
+#include <string>
+#include <vector>
+
+namespace kelvara {
+
+class Control {
+public:
+    Control(const ControlDescription& description, Control* parent);
+
+    const std::string& name() const { return m_name; }
+    std::int16_t index() const { return m_index; }
+    ControlKind kind() const { return m_kind; }
+    Control* parent() const { return m_parent; }
+    const std::vector<Control*>& children() const { return m_children; }
+    int tabIndex() const { return m_tabIndex; }
+    const Appearance& look() const { return m_look; }
+
+    float left() const { return m_left; }
+    float top() const { return m_top; }
+    float width() const { return m_width; }
+    float height() const { return m_height; }
+    void setLeft(double value);
+    void setTop(double value);
+    void setWidth(double value);
+    void setHeight(double value);
+
+    // Inner size: a picture box's drawing area inside its border.
+    float scaleWidth() const;
+    float scaleHeight() const;
+    // Border thickness on each side in twips; set by the window from its pixel size.
+    void setBorder(float twips) { m_border = twips; }
+    float border() const { return m_border; }
+
+    const std::string& caption() const { return m_caption; }
+    void setCaption(std::string caption) { m_caption = std::move(caption); }
+    const std::string& text() const { return m_caption; }
+    void setText(std::string text) { m_caption = std::move(text); }
+    bool visible() const { return m_visible; }
+    void setVisible(bool visible) { m_visible = visible; }
+
+private:
+    friend class Form;
+
+    std::string m_name;
+    std::int16_t m_index;
+    ControlKind m_kind;
+    Control* m_parent;
+    std::vector<Control*> m_children;
+    int m_tabIndex;
+    Appearance m_look;
+    float m_left;
+    float m_top;
+    float m_width;
+    float m_height;
+    float m_border = 0;
+    std::string m_caption; // the caption, or a text box's text
+    bool m_visible;
+};
+
+} // namespace kelvara

@@ -1,0 +1,31 @@
+// A named array of like controls, reached by a 16-bit index.
+#pragma once
+
+#include "Control.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kelvara {
+
+class ControlArray {
+public:
+    explicit ControlArray(std::string name) : m_name(std::move(name)) {}
+
+    const std::string& name() const { return m_name; }
+    int count() const { return static_cast<int>(m_members.size()); }
+
+    // The member with this index; an index without a member is the
+    // index-out-of-range error.
+    Control& item(std::int32_t index) const;
+    Control& operator()(std::int32_t index) const { return item(index); }
+
+    void add(Control& member);
+
+private:
+    std::string m_name;
+    std::vector<Control*> m_members; // slot i holds the member with index i, or null
+};
+
+} // namespace kelvara

@@ -1,0 +1,39 @@
+// A window as data: its controls in creation order with every property they
+// start with. The forms layer builds the live window from this; nothing is
+// created or destroyed afterwards.
+#pragma once
+
+#include "Appearance.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kelvara {
+
+enum class ControlKind { PictureBox, Frame, Label, Shape, CommandButton, TextBox };
+
+struct ControlDescription {
+    ControlKind kind = ControlKind::Label;
+    std::string name;
+    std::int16_t index = -1; // member index in a control array; -1 for a lone control
+    std::string parent;      // name of the container; empty for the window itself
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+    std::string caption; // caption, or the text of a text box
+    int tabIndex = -1;   // -1: the control has no place in the tab order
+    bool visible = true;
+    Appearance look;
+};
+
+struct FormDescription {
+    std::string name;
+    std::string caption;
+    float clientWidth = 0; // inner size at creation, in twips
+    float clientHeight = 0;
+    std::vector<ControlDescription> controls;
+};
+
+} // namespace kelvara

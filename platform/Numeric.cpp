@@ -1,0 +1,185 @@
+// Numeric and text conversions of the forms layer.
+#include "Numeric.h"
+
+#include "RuntimeError.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace kelvara::numeric {
+
+namespace {
+
+// Round half to even without depending on the floating-point rounding mode.
+double roundHalfEven(double value) {
+    const double whole = std::floor(value);
+    const double fraction = value - whole;
+    if (fraction > 0.5) {
+        return whole + 1.0;
+    }
+    if (fraction < 0.5) {
+        return whole;
+    }
+    return std::fmod(whole, 2.0) == 0.0 ? whole : whole + 1.0;
+}
+
+template <typename Int> Int toInteger(double value, const char* typeName) {
+    if (std::isnan(value)) {
+        throw FloatingPointError("ungültige Gleitkommazahl");
+    }
+    const double rounded = roundHalfEven(value);
+    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<Int>::max())) {
+        throw OverflowError(std::string("Wert passt nicht in ") + typeName);
+    }
+    return static_cast<Int>(rounded);
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the number at the start of text, or 0 if there is none.
+std::size_t numberLength(std::string_view text) {
+    std::size_t pos = 0;
+    std::size_t digits = 0;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        ++pos;
+    }
+    while (pos < text.size() && isDigit(text[pos])) {
+        ++pos;
+        ++digits;
+    }
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        while (pos < text.size() && isDigit(text[pos])) {
+            ++pos;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        std::size_t exp = pos + 1;
+        if (exp < text.size() && (text[exp] == '+' || text[exp] == '-')) {
+            ++exp;
+        }
+        const std::size_t expDigitsStart = exp;
+        while (exp < text.size() && isDigit(text[exp])) {
+            ++exp;
+        }
+        if (exp == expDigitsStart) {
+            return 0;
+        }
+        pos = exp;
+    }
+    return pos;
+}
+
+// Whether a number that from_chars found out of range is tiny rather than
+// huge: its decimal order of magnitude is below zero.
+bool isTiny(std::string_view number) {
+    long long order = 0;
+    bool seenNonZero = false;
+    bool afterPoint = false;
+    std::size_t pos = 0;
+    for (; pos < number.size() && number[pos] != 'e' && number[pos] != 'E'; ++pos) {
+        const char c = number[pos];
+        if (c == '.') {
+            afterPoint = true;
+        } else if (isDigit(c) && !seenNonZero) {
+            if (c != '0') {
+                seenNonZero = true;
+                if (afterPoint) {
+                    --order;
+                }
+            } else if (afterPoint) {
+                --order;
+            }
+        } else if (isDigit(c) && !afterPoint) {
+            ++order;
+        }
+    }
+    long long exponent = 0;
+    bool negative = false;
+    if (pos < number.size()) {
+        ++pos;
+        if (pos < number.size() && (number[pos] == '+' || number[pos] == '-')) {
+            negative = number[pos] == '-';
+            ++pos;
+        }
+        for (; pos < number.size() && exponent < 1'000'000'000; ++pos) {
+            exponent = exponent * 10 + (number[pos] - '0');
+        }
+    }
+    return order + (negative ? -exponent : exponent) < 0;
+}
+
+} // namespace
+
+double checked(double value) {
+    if (!std::isfinite(value)) {
+        throw FloatingPointError(std::isnan(value) ? "ungültige Operation" : "Überlauf");
+    }
+    return value;
+}
+
+float toSingle(double value) {
+    checked(value);
+    const auto single = static_cast<float>(value);
+    if (std::isinf(single)) {
+        throw OverflowError("Wert passt nicht in Single");
+    }
+    return single;
+}
+
+std::int16_t toInt16(double value) { return toInteger<std::int16_t>(value, "Integer"); }
+
+std::int32_t toInt32(double value) { return toInteger<std::int32_t>(value, "Long"); }
+
+double floorValue(double value) {
+    if (std::isnan(value)) {
+        throw FloatingPointError("ungültige Gleitkommazahl");
+    }
+    return std::floor(value);
+}
+
+std::int16_t mulInt16(std::int16_t a, std::int16_t b) {
+    const std::int32_t product = std::int32_t{a} * std::int32_t{b};
+    if (product < std::numeric_limits<std::int16_t>::min() ||
+        product > std::numeric_limits<std::int16_t>::max()) {
+        throw OverflowError("Produkt passt nicht in Integer");
+    }
+    return static_cast<std::int16_t>(product);
+}
+
+std::string toText(std::int16_t value) { return std::to_string(value); }
+
+double toLoopBound(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    if (numberLength(text) != text.size() || text.empty()) {
+        throw TypeMismatchError("keine Zahl");
+    }
+    // from_chars takes no leading '+'.
+    if (text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto [end, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range && isTiny(text)) {
+        return text.front() == '-' ? -0.0 : 0.0;
+    }
+    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        throw TypeMismatchError("Zahl außerhalb des darstellbaren Bereichs");
+    }
+    return value;
+}
+
+} // namespace kelvara::numeric

@@ -1,0 +1,91 @@
+// Widgets that draw a control from the model.
+#include "ControlWidgets.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace kelvara {
+
+namespace {
+QColor toColor(const Rgb& rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+constexpr int smallestPixelSize = 6;
+} // namespace
+
+PictureBoxWidget::PictureBoxWidget(const Control& control, QWidget* parent)
+    : QWidget(parent), m_control(control) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBoxWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QColor back = m_control.look().backColor ? toColor(*m_control.look().backColor)
+                                                   : palette().color(QPalette::Window);
+    painter.fillRect(rect(), back);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+ShapeWidget::ShapeWidget(const Control& control, QWidget* parent)
+    : QWidget(parent), m_control(control) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const Appearance& look = m_control.look();
+    if (look.fillColor) {
+        painter.fillRect(rect(), toColor(*look.fillColor));
+    }
+    if (look.borderColor) {
+        painter.setPen(toColor(*look.borderColor));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+LabelWidget::LabelWidget(const Control& control, QWidget* parent)
+    : QWidget(parent), m_control(control) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QFont LabelWidget::fittedFont() const {
+    QFont font = m_font;
+    const QString caption = QString::fromStdString(m_control.caption());
+    if (font.pixelSize() <= 0) {
+        return font;
+    }
+    while (font.pixelSize() > smallestPixelSize &&
+           QFontMetrics(font).horizontalAdvance(caption) > width()) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
+
+void LabelWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const Appearance& look = m_control.look();
+    if (look.backColor) {
+        painter.fillRect(m_body, toColor(*look.backColor));
+    }
+    painter.setPen(look.foreColor ? toColor(*look.foreColor)
+                                  : palette().color(QPalette::WindowText));
+    const QString caption = QString::fromStdString(m_control.caption());
+    if (look.alignment == Alignment::Center) {
+        painter.setFont(fittedFont());
+        const QRect across(0, m_body.top(), width(), m_body.height());
+        painter.drawText(across, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, caption);
+    } else {
+        painter.setFont(fittedFont());
+        painter.drawText(m_body, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+    }
+}
+
+} // namespace kelvara

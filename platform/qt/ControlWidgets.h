@@ -1,0 +1,60 @@
+// The widgets that draw a control straight from the model: they keep no copy
+// of a caption or a colour and read the control each time they paint.
+#pragma once
+
+#include "Control.h"
+
+#include <QWidget>
+
+namespace kelvara {
+
+// A picture box: an opaque area with a one-pixel border that holds children.
+class PictureBoxWidget : public QWidget {
+public:
+    PictureBoxWidget(const Control& control, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const Control& m_control;
+};
+
+// A rectangle shape, filled and outlined in the colours of its description.
+class ShapeWidget : public QWidget {
+public:
+    ShapeWidget(const Control& control, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const Control& m_control;
+};
+
+// A label. A centred caption that is wider than the label reaches over the
+// label's edges into the room the front end allows it; only if even that is
+// too narrow, or for a left-aligned caption that does not fit the label, is
+// it drawn in a smaller face. The label's own rectangle inside
+// the widget is its body; background is painted there alone.
+class LabelWidget : public QWidget {
+public:
+    LabelWidget(const Control& control, QWidget* parent);
+
+    // The label's own rectangle, in this widget's coordinates.
+    void setBody(const QRect& body) { m_body = body; }
+    // The font a caption is drawn in before any shrinking.
+    void setCaptionFont(const QFont& font) { m_font = font; }
+    // The font actually used for the current caption and width.
+    QFont fittedFont() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const Control& m_control;
+    QRect m_body;
+    QFont m_font;
+};
+
+} // namespace kelvara

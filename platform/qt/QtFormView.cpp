@@ -1,0 +1,370 @@
+// The Qt front end of a Form.
+#include "QtFormView.h"
+
+#include "ControlWidgets.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace kelvara {
+
+namespace {
+
+constexpr float narrowestOuterWidth = 6500; // the layout widens any window narrower than this
+constexpr double defaultPoints = 8;         // the size the window's control sizes were made for
+
+double screenDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
+}
+
+void presentInMessageBox(QWidget* window, const RuntimeError& error) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvara"),
+                    QtFormView::messageFor(error), QMessageBox::Ok, window);
+    box.setObjectName(QStringLiteral("errorBox"));
+    box.exec();
+}
+
+// The code a typed character reaches the key-press handler with. Characters
+// beyond the signed 16-bit range become the largest code, which every filter
+// that wants digits refuses.
+std::int16_t characterCode(const QString& text) {
+    const char32_t code = text.toUcs4().value(0);
+    return static_cast<std::int16_t>(
+        std::min<char32_t>(code, std::numeric_limits<std::int16_t>::max()));
+}
+
+// Keys that move the focus or edit without typing a character never reach
+// the key-press handler.
+bool typesCharacter(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return false;
+    default:
+        return !key.text().isEmpty();
+    }
+}
+
+WindowState toWindowState(Qt::WindowStates states) {
+    if (states & Qt::WindowMinimized) {
+        return WindowState::Minimized;
+    }
+    if (states & Qt::WindowFullScreen) {
+        return WindowState::FullScreen;
+    }
+    if (states & Qt::WindowMaximized) {
+        return WindowState::Maximized;
+    }
+    return WindowState::Normal;
+}
+
+QString objectNameOf(const Control& control) {
+    QString name = QString::fromStdString(control.name());
+    if (control.index() >= 0) {
+        name += QLatin1Char('_') + QString::number(control.index());
+    }
+    return name;
+}
+
+} // namespace
+
+QtFormView::QtFormView(Form& form, const QIcon& icon, double dotsPerInch)
+    : m_form(form), m_scale(dotsPerInch > 0 ? dotsPerInch : screenDpi()),
+      m_presentError(presentInMessageBox) {
+    m_window = new FormWindow({[this] { windowResized(); }, [this] { windowStateChanged(); },
+                               [this] { windowFramed(); }});
+    m_window->setObjectName(QString::fromStdString(form.name()));
+    m_window->setWindowTitle(QString::fromStdString(form.caption()));
+    m_window->setWindowIcon(icon);
+    m_window->setFont(fontFor(Appearance{}));
+    m_form.setTwipsPerPixel(m_scale.twipsPerPixel());
+    createWidgets();
+    setTabOrder();
+    updateMinimumWidth();
+    m_form.setView(this);
+    sync();
+}
+
+QtFormView::~QtFormView() {
+    m_form.setView(nullptr);
+    if (m_busyCursor) {
+        QGuiApplication::restoreOverrideCursor();
+    }
+    delete m_window;
+}
+
+void QtFormView::start() {
+    m_form.load();
+    m_window->show();
+}
+
+QWidget* QtFormView::widgetOf(const Control& control) const {
+    const auto found = m_widgets.find(&control);
+    return found != m_widgets.end() ? found->second : nullptr;
+}
+
+QString QtFormView::messageFor(const RuntimeError& error) {
+    return QStringLiteral("Laufzeitfehler – %1").arg(QString::fromUtf8(error.what()));
+}
+
+void QtFormView::createWidgets() {
+    for (Control* control : m_form.controls()) {
+        QWidget* parent = control->parent() != nullptr ? widgetOf(*control->parent()) : m_window;
+        QWidget* widget = createWidget(*control, parent);
+        widget->setObjectName(objectNameOf(*control));
+        m_widgets[control] = widget;
+        m_controlOf[widget] = control;
+    }
+}
+
+QWidget* QtFormView::createWidget(Control& control, QWidget* parent) {
+    switch (control.kind()) {
+    case ControlKind::PictureBox:
+        return new PictureBoxWidget(control, parent);
+    case ControlKind::Frame:
+        return new QGroupBox(parent);
+    case ControlKind::Shape:
+        return new ShapeWidget(control, parent);
+    case ControlKind::Label: {
+        auto* label = new LabelWidget(control, parent);
+        label->setCaptionFont(fontFor(control.look()));
+        return label;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(parent);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, &control] { m_form.click(control.name()); });
+        return button;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(parent);
+        box->installEventFilter(this);
+        // Pasting and input methods bypass the key filter; the model still
+        // learns the text so that a handler reads what the user sees.
+        connect(box, &QLineEdit::textEdited, this,
+                [&control](const QString& text) { control.setText(text.toStdString()); });
+        return box;
+    }
+    }
+    return new QWidget(parent);
+}
+
+void QtFormView::setTabOrder() {
+    std::vector<const Control*> stops;
+    for (const Control* control : m_form.controls()) {
+        QWidget* widget = widgetOf(*control);
+        if (control->tabIndex() >= 0 && widget->focusPolicy() != Qt::NoFocus) {
+            stops.push_back(control);
+        }
+    }
+    std::sort(stops.begin(), stops.end(),
+              [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        QWidget::setTabOrder(widgetOf(*stops[i - 1]), widgetOf(*stops[i]));
+    }
+    if (!stops.empty()) {
+        widgetOf(*stops.front())->setFocus();
+    }
+}
+
+int QtFormView::pixelSizeOf(double points) const {
+    return std::max(1, static_cast<int>(points * m_scale.dotsPerInch() / 72.0 + 0.5));
+}
+
+QFont QtFormView::fontFor(const Appearance& look) const {
+    // Sized in pixels from our own DPI, so text keeps its size in twips.
+    QFont font = QApplication::font();
+    font.setPixelSize(pixelSizeOf(defaultPoints));
+    if (!look.font) {
+        return font;
+    }
+    font.setFamily(QString::fromStdString(look.font->family));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSizeOf(look.font->points));
+    font.setWeight(look.font->weight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setItalic(look.font->italic);
+    font.setUnderline(look.font->underline);
+    font.setStrikeOut(look.font->strikeOut);
+    return font;
+}
+
+QRect QtFormView::pixelRect(const Control& control) const {
+    // Positions count from the container's inner corner, inside its border.
+    const double inset = control.parent() != nullptr ? control.parent()->border() : 0.0;
+    const PixelSpan x = m_scale.toPixelSpan(inset + control.left(), control.width());
+    const PixelSpan y = m_scale.toPixelSpan(inset + control.top(), control.height());
+    return {x.start, y.start, x.length, y.length};
+}
+
+void QtFormView::sync() {
+    m_syncing = true;
+    for (const Control* control : m_form.controls()) {
+        syncControl(*control);
+    }
+    m_window->setWindowTitle(QString::fromStdString(m_form.caption()));
+    const QSize wanted(m_scale.toPixels(m_form.scaleWidth()), m_scale.toPixels(m_form.scaleHeight()));
+    const bool desktopOwnsSize = m_form.windowState() != WindowState::Normal;
+    if (!desktopOwnsSize && m_window->size() != wanted) {
+        m_window->resize(wanted);
+    }
+    m_syncing = false;
+    if (!desktopOwnsSize && m_window->size() != wanted) {
+        // The window could not take the size (a minimum or the screen); let
+        // the model learn the size it really got once this event is over.
+        QMetaObject::invokeMethod(this, &QtFormView::windowResized, Qt::QueuedConnection);
+    }
+}
+
+void QtFormView::syncControl(const Control& control) {
+    QWidget* widget = widgetOf(control);
+    const QRect rect = pixelRect(control);
+    const QString caption = QString::fromStdString(control.caption());
+    switch (control.kind()) {
+    case ControlKind::Label:
+        syncLabelGeometry(control, *static_cast<LabelWidget*>(widget), rect);
+        break;
+    case ControlKind::Frame: {
+        auto* frame = static_cast<QGroupBox*>(widget);
+        if (frame->title() != caption) {
+            frame->setTitle(caption);
+        }
+        widget->setGeometry(rect);
+        break;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = static_cast<QPushButton*>(widget);
+        if (button->text() != caption) {
+            button->setText(caption);
+        }
+        widget->setGeometry(rect);
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto* box = static_cast<QLineEdit*>(widget);
+        if (box->text() != caption) {
+            box->setText(caption);
+        }
+        widget->setGeometry(rect);
+        break;
+    }
+    case ControlKind::PictureBox:
+    case ControlKind::Shape:
+        widget->setGeometry(rect);
+        break;
+    }
+    widget->setVisible(control.visible());
+    widget->update();
+}
+
+void QtFormView::syncLabelGeometry(const Control& label, LabelWidget& widget, const QRect& body) {
+    // A centred label of an array may spread its caption over half the gap
+    // to each neighbour, so that neighbouring captions never touch.
+    int spill = 0;
+    if (label.look().alignment == Alignment::Center && label.index() >= 0) {
+        const ControlArray& array = m_form.array(label.name());
+        std::vector<int> halfGaps;
+        if (label.index() > 0) {
+            halfGaps.push_back((body.left() - pixelRect(array(label.index() - 1)).right() - 1) / 2);
+        }
+        if (label.index() + 1 < array.count()) {
+            halfGaps.push_back((pixelRect(array(label.index() + 1)).left() - body.right() - 1) / 2);
+        }
+        if (!halfGaps.empty()) {
+            spill = std::max(0, *std::min_element(halfGaps.begin(), halfGaps.end()));
+        }
+    }
+    widget.setGeometry(body.adjusted(-spill, 0, spill, 0));
+    widget.setBody(QRect(spill, 0, body.width(), body.height()));
+}
+
+void QtFormView::windowResized() {
+    if (m_syncing || m_window->isMinimized()) {
+        return;
+    }
+    const QSize size = m_window->size();
+    const QSize modelSize(m_scale.toPixels(m_form.scaleWidth()), m_scale.toPixels(m_form.scaleHeight()));
+    if (size == modelSize) {
+        return; // the model already has this size, to the pixel
+    }
+    m_form.userResize(m_scale.toTwips(size.width()), m_scale.toTwips(size.height()));
+}
+
+void QtFormView::windowStateChanged() { m_form.setWindowState(toWindowState(m_window->windowState())); }
+
+void QtFormView::windowFramed() {
+    const QSize frame = m_window->frameGeometry().size() - m_window->size();
+    const double width = m_scale.toTwips(std::max(0, frame.width()));
+    const double height = m_scale.toTwips(std::max(0, frame.height()));
+    if (width != m_form.frameWidth() || height != m_form.frameHeight()) {
+        m_form.setFrameSize(width, height);
+        updateMinimumWidth();
+    }
+}
+
+void QtFormView::updateMinimumWidth() {
+    // Stopping a drag at the limit keeps the window from fighting the
+    // pointer; the layout still widens anything that gets narrower.
+    m_window->setMinimumWidth(std::max(1, m_scale.toPixels(narrowestOuterWidth - m_form.frameWidth())));
+}
+
+void QtFormView::mousePointerChanged(int pointer) {
+    const bool busy = pointer == MousePointer::Hourglass;
+    if (busy && !m_busyCursor) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (!busy && m_busyCursor) {
+        QGuiApplication::restoreOverrideCursor();
+    }
+    m_busyCursor = busy;
+}
+
+void QtFormView::showError(const RuntimeError& error) { m_presentError(m_window, error); }
+
+bool QtFormView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        return filterKey(watched, static_cast<QKeyEvent*>(event));
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool QtFormView::filterKey(QObject* watched, QKeyEvent* key) {
+    const auto found = m_controlOf.find(watched);
+    if (found == m_controlOf.end() || !typesCharacter(*key)) {
+        return false;
+    }
+    const std::int16_t typed = characterCode(key->text());
+    const std::int16_t kept = m_form.keyPress(found->second->name(), typed);
+    if (kept == typed) {
+        return false;
+    }
+    if (kept != 0) {
+        // The handler typed another character in place of this one.
+        auto* box = static_cast<QLineEdit*>(m_widgets.at(found->second));
+        box->insert(QString(QChar(kept)));
+        found->second->setText(box->text().toStdString());
+    }
+    return true;
+}
+
+QIcon iconFromPixels(const std::uint32_t* argb, int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            image.setPixel(x, y, argb[y * size + x]);
+        }
+    }
+    return QIcon(QPixmap::fromImage(image));
+}
+
+} // namespace kelvara

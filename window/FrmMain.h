@@ -1,0 +1,53 @@
+// The program's one window: the histogram of two dice, its layout, start-up,
+// reset, the roll-count box's key filter and the roll series.
+//
+// The window is built from its description; its handlers read every property
+// afresh from the controls and keep no copies between steps.
+#pragma once
+
+#include "Form.h"
+#include "RandomSource.h"
+#include "RollSeries.h"
+#include "SumTally.h"
+
+#include <cstdint>
+
+namespace kelvara {
+
+class FrmMain {
+public:
+    explicit FrmMain(RandomSource& random);
+    FrmMain(const FrmMain&) = delete;
+    FrmMain& operator=(const FrmMain&) = delete;
+
+    Form& form() { return m_form; }
+    const SumTally& Tally() const { return m_Tally; }
+
+private:
+    void Form_Load();
+    void Form_Resize();
+    void ArrangeControls();
+    void cmdOptions_Click();
+    void cmdCancel_Click();
+    void txtAnz_KeyPress(std::int16_t& KeyAscii);
+    void bindEvents();
+
+    Form& frmMain() { return m_form; }
+    Control& imgScreen() { return m_imgScreen; }
+    Control& frmOptions() { return m_frmOptions; }
+    Control& Line1(std::int32_t i) { return m_Line1(i); }
+    Control& lblNr(std::int32_t i) { return m_lblNr(i); }
+    Control& lblAnzahl(std::int32_t i) { return m_lblAnzahl(i); }
+
+    Form m_form;
+    Control& m_imgScreen;
+    Control& m_frmOptions;
+    Control& m_txtAnz;
+    ControlArray& m_Line1;
+    ControlArray& m_lblNr;
+    ControlArray& m_lblAnzahl;
+    SumTally m_Tally;
+    RandomSource& m_random;
+};
+
+} // namespace kelvara
