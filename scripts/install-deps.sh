@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need.
+# Does nothing when all are present; as a non-root user it prints the one
+# apt-get line to run instead.
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config          # toolchain
+    qt6-base-dev libgl-dev             # Qt 6 Widgets
+    libgtest-dev libbenchmark-dev      # tests and benchmarks
+    fonts-dejavu-core                  # offscreen rendering needs an installed font
+    xvfb xauth xdotool imagemagick     # the program under a real X server, driven as a user
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages. Run:  sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"
