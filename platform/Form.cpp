@@ -70,8 +70,11 @@ void Form::setHeight(double outerHeight) {
 }
 
 void Form::setFrameSize(double width, double height) {
+    const float outerWidth = this->width();
+    const float outerHeight = this->height();
     m_frameWidth = numeric::toSingle(width);
     m_frameHeight = numeric::toSingle(height);
+    resizeInner(std::max(0.0F, outerWidth - m_frameWidth), std::max(0.0F, outerHeight - m_frameHeight));
 }
 
 void Form::setTwipsPerPixel(double twips) {

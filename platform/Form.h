@@ -64,6 +64,8 @@ public:
     float scaleHeight() const { return m_innerHeight; }
 
     // The frame's thickness (both sides added) as the desktop reports it.
+    // The outer size stays; the inner area shrinks or grows to make room,
+    // which raises the resize event if it changes.
     void setFrameSize(double width, double height);
     float frameWidth() const { return m_frameWidth; }
     float frameHeight() const { return m_frameHeight; }
