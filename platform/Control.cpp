@@ -1,7 +1,6 @@
 // One control of a window.
 #include "Control.h"
 
-#include "Numeric.h"
 
 namespace kelvara {
 
@@ -13,11 +12,6 @@ Control::Control(const ControlDescription& d, Control* parent)
         parent->m_children.push_back(this);
     }
 }
-
-void Control::setLeft(double value) { m_left = numeric::toSingle(value); }
-void Control::setTop(double value) { m_top = numeric::toSingle(value); }
-void Control::setWidth(double value) { m_width = numeric::toSingle(value); }
-void Control::setHeight(double value) { m_height = numeric::toSingle(value); }
 
 float Control::scaleWidth() const { return m_width - 2 * m_border; }
 float Control::scaleHeight() const { return m_height - 2 * m_border; }

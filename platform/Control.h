@@ -7,6 +7,7 @@
 #pragma once
 
 #include "FormDescription.h"
+#include "Numeric.h"
 
 #include <string>
 #include <vector>
@@ -29,10 +30,10 @@ public:
     float top() const { return m_top; }
     float width() const { return m_width; }
     float height() const { return m_height; }
-    void setLeft(double value);
-    void setTop(double value);
-    void setWidth(double value);
-    void setHeight(double value);
+    void setLeft(double value) { m_left = numeric::toSingle(value); }
+    void setTop(double value) { m_top = numeric::toSingle(value); }
+    void setWidth(double value) { m_width = numeric::toSingle(value); }
+    void setHeight(double value) { m_height = numeric::toSingle(value); }
 
     // Inner size: a picture box's drawing area inside its border.
     float scaleWidth() const;

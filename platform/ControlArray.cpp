@@ -5,11 +5,8 @@
 
 namespace kelvara {
 
-Control& ControlArray::item(std::int32_t index) const {
-    if (index < 0 || index >= count() || m_members[static_cast<std::size_t>(index)] == nullptr) {
-        throw IndexOutOfRangeError(m_name + "(" + std::to_string(index) + ")");
-    }
-    return *m_members[static_cast<std::size_t>(index)];
+void ControlArray::throwOutOfRange(std::int32_t index) const {
+    throw IndexOutOfRangeError(m_name + "(" + std::to_string(index) + ")");
 }
 
 void ControlArray::add(Control& member) {

@@ -18,12 +18,19 @@ public:
 
     // The member with this index; an index without a member is the
     // index-out-of-range error.
-    Control& item(std::int32_t index) const;
+    Control& item(std::int32_t index) const {
+        if (index < 0 || index >= count() || m_members[static_cast<std::size_t>(index)] == nullptr) {
+            throwOutOfRange(index);
+        }
+        return *m_members[static_cast<std::size_t>(index)];
+    }
     Control& operator()(std::int32_t index) const { return item(index); }
 
     void add(Control& member);
 
 private:
+    [[noreturn]] void throwOutOfRange(std::int32_t index) const;
+
     std::string m_name;
     std::vector<Control*> m_members; // slot i holds the member with index i, or null
 };

@@ -11,31 +11,6 @@ namespace kelvara::numeric {
 
 namespace {
 
-// Round half to even without depending on the floating-point rounding mode.
-double roundHalfEven(double value) {
-    const double whole = std::floor(value);
-    const double fraction = value - whole;
-    if (fraction > 0.5) {
-        return whole + 1.0;
-    }
-    if (fraction < 0.5) {
-        return whole;
-    }
-    return std::fmod(whole, 2.0) == 0.0 ? whole : whole + 1.0;
-}
-
-template <typename Int> Int toInteger(double value, const char* typeName) {
-    if (std::isnan(value)) {
-        throw FloatingPointError("ungültige Gleitkommazahl");
-    }
-    const double rounded = roundHalfEven(value);
-    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
-        rounded > static_cast<double>(std::numeric_limits<Int>::max())) {
-        throw OverflowError(std::string("Wert passt nicht in ") + typeName);
-    }
-    return static_cast<Int>(rounded);
-}
-
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -118,31 +93,12 @@ bool isTiny(std::string_view number) {
 
 } // namespace
 
-double checked(double value) {
-    if (!std::isfinite(value)) {
-        throw FloatingPointError(std::isnan(value) ? "ungültige Operation" : "Überlauf");
-    }
-    return value;
+void throwFloatingPoint(bool invalid) {
+    throw FloatingPointError(invalid ? "ungültige Operation" : "Überlauf");
 }
 
-float toSingle(double value) {
-    checked(value);
-    const auto single = static_cast<float>(value);
-    if (std::isinf(single)) {
-        throw OverflowError("Wert passt nicht in Single");
-    }
-    return single;
-}
-
-std::int16_t toInt16(double value) { return toInteger<std::int16_t>(value, "Integer"); }
-
-std::int32_t toInt32(double value) { return toInteger<std::int32_t>(value, "Long"); }
-
-double floorValue(double value) {
-    if (std::isnan(value)) {
-        throw FloatingPointError("ungültige Gleitkommazahl");
-    }
-    return std::floor(value);
+void throwOverflow(const char* typeName) {
+    throw OverflowError(std::string("Wert passt nicht in ") + typeName);
 }
 
 std::int16_t mulInt16(std::int16_t a, std::int16_t b) {

@@ -6,28 +6,87 @@
 // the run-time error that a value out of range calls for.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
 namespace kelvara::numeric {
 
+// The errors these routines raise; out of line so that the checks inline cheaply.
+[[noreturn]] void throwFloatingPoint(bool invalid);
+[[noreturn]] void throwOverflow(const char* typeName);
+
 // The value itself, or the floating-point error if a step produced NaN or an
 // infinity (invalid operation, division by zero, overflow).
-double checked(double value);
+inline double checked(double value) {
+    if (!std::isfinite(value)) {
+        throwFloatingPoint(std::isnan(value));
+    }
+    return value;
+}
 
 // Round to single precision, as a length property stores it. NaN and the
 // infinities are the floating-point error; a finite value beyond the single
 // range is the overflow error.
-float toSingle(double value);
+inline float toSingle(double value) {
+    checked(value);
+    const auto single = static_cast<float>(value);
+    if (std::isinf(single)) {
+        throwOverflow("Single");
+    }
+    return single;
+}
+
+namespace detail {
+// Round half to even without depending on the floating-point rounding mode.
+template <typename Int> Int roundToInteger(double value, const char* typeName) {
+    constexpr double lowest = std::numeric_limits<Int>::min();
+    constexpr double highest = std::numeric_limits<Int>::max();
+    if (std::isnan(value)) {
+        throwFloatingPoint(true);
+    }
+    if (!(value > lowest - 1.0 && value < highest + 1.0)) {
+        throwOverflow(typeName);
+    }
+    const double whole = std::floor(value);
+    const double fraction = value - whole;
+    const bool odd = (static_cast<std::int64_t>(whole) & 1) != 0;
+    const double rounded = fraction > 0.5 || (fraction == 0.5 && odd) ? whole + 1.0 : whole;
+    if (rounded < lowest || rounded > highest) {
+        throwOverflow(typeName);
+    }
+    return static_cast<Int>(rounded);
+}
+
+template <typename Int> Int toInteger(double value, const char* typeName) {
+    // Most values handed over are whole already (dice, indexes): take them
+    // straight through and round only the rest.
+    if (value >= std::numeric_limits<Int>::min() && value <= std::numeric_limits<Int>::max()) {
+        const auto whole = static_cast<Int>(value);
+        if (static_cast<double>(whole) == value) {
+            return whole;
+        }
+    }
+    return roundToInteger<Int>(value, typeName);
+}
+} // namespace detail
 
 // Round to nearest, a tie going to the even neighbour, then check the range.
 // NaN is the floating-point error; anything outside the range is overflow.
-std::int16_t toInt16(double value);
-std::int32_t toInt32(double value);
+inline std::int16_t toInt16(double value) {
+    return detail::toInteger<std::int16_t>(value, "Integer");
+}
+inline std::int32_t toInt32(double value) { return detail::toInteger<std::int32_t>(value, "Long"); }
 
 // Whole part towards minus infinity; NaN is the floating-point error.
-double floorValue(double value);
+inline double floorValue(double value) {
+    if (std::isnan(value)) {
+        throwFloatingPoint(true);
+    }
+    return std::floor(value);
+}
 
 // Product of two 16-bit values that must itself fit in 16 bits.
 std::int16_t mulInt16(std::int16_t a, std::int16_t b);

@@ -1,0 +1,81 @@
+// A click on "Würfeln" in the real widgets (offscreen platform) until the
+// window has been painted again, against the same series driven headless.
+#include "ClockRandom.h"
+#include "FrmMain.h"
+#include "FrmMainIcon.h"
+#include "QtFormView.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace kelvara;
+
+void reportPerRoll(benchmark::State& state, double rolls) {
+    state.counters["per_roll"] =
+        benchmark::Counter(rolls, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+std::string countFor(const benchmark::State& state) {
+    return state.range(0) == 0 ? "1000000000" : std::to_string(state.range(0));
+}
+
+double rollsOf(const FrmMain& frmMain, const benchmark::State& state) {
+    return frmMain.Tally().total() + (state.range(0) == 0 ? 1 : 0);
+}
+
+void BM_HeadlessClick(benchmark::State& state) {
+    ClockRandom random;
+    FrmMain frmMain(random);
+    frmMain.form().load();
+    frmMain.form().control("txtAnz").setText(countFor(state));
+    double rolls = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        frmMain.form().click("cmdCancel");
+        state.ResumeTiming();
+        frmMain.form().click("cmdOptions");
+        rolls += rollsOf(frmMain, state);
+    }
+    reportPerRoll(state, rolls);
+}
+
+void BM_QtClickUntilPainted(benchmark::State& state) {
+    ClockRandom random;
+    FrmMain frmMain(random);
+    QtFormView view(frmMain.form(), iconFromPixels(frmMainIcon().data(), frmMainIconSize), 96);
+    view.setErrorPresenter([](QWidget*, const RuntimeError&) {});
+    view.start();
+    frmMain.form().control("txtAnz").setText(countFor(state));
+    auto* roll = view.window()->findChild<QPushButton*>(QStringLiteral("cmdOptions"));
+    auto* reset = view.window()->findChild<QPushButton*>(QStringLiteral("cmdCancel"));
+    QCoreApplication::processEvents();
+    double rolls = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        reset->click();
+        view.window()->repaint();
+        state.ResumeTiming();
+        roll->click();
+        view.window()->repaint();
+        rolls += rollsOf(frmMain, state);
+    }
+    reportPerRoll(state, rolls);
+}
+
+} // namespace
+
+BENCHMARK(BM_HeadlessClick)->Arg(5000)->Arg(0)->ArgName("rolls")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_QtClickUntilPainted)->Arg(5000)->Arg(0)->ArgName("rolls")->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

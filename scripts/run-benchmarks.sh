@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Runs the benchmarks in bench/ and prints the figures the README quotes.
+#   1. series_benchmark: per-roll cost, headless handler against the bare loop
+#   2. qt_series_benchmark: click until painted (offscreen) against headless
+#   3. peak memory (VmHWM) of the real program after a series, against the
+#      minimal Qt window, both under Xvfb; median of five runs each
+set -euo pipefail
+build=${1:-build}
+reps=${REPS:-5}
+
+"$build/bench/series_benchmark" --benchmark_repetitions="$reps" \
+    --benchmark_report_aggregates_only=true 2>/dev/null | grep -E 'Benchmark|median'
+"$build/bench/qt_series_benchmark" --benchmark_repetitions="$reps" \
+    --benchmark_report_aggregates_only=true 2>/dev/null | grep -E 'Benchmark|median'
+
+display=:$((100 + RANDOM % 400))
+Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+export DISPLAY=$display
+sleep 1
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# Peak resident memory in KiB of a program after it has shown its window and
+# had its first button clicked.
+peak_kib() {
+    local program=$1 title=$2
+    "$program" >/dev/null 2>&1 &
+    local pid=$!
+    local window=""
+    for _ in $(seq 50); do
+        window=$(xdotool search --sync --onlyvisible --name "$title" 2>/dev/null | head -1) && break
+        sleep 0.1
+    done
+    # The first button of both windows sits at the same place.
+    xdotool mousemove --window "$window" 50 479 click 1
+    sleep 0.5
+    awk '/VmHWM/ {print $2}' "/proc/$pid/status"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
+base=$(for _ in $(seq "$reps"); do peak_kib "$build/bench/minimal_window" Minimal; done | median)
+ours=$(for _ in $(seq "$reps"); do peak_kib "$build/kelvara" "Kelvara 2000"; done | median)
+echo "peak memory: minimal window ${base} KiB, kelvara ${ours} KiB, ratio $(awk "BEGIN {printf \"%.2f\", $ours / $base}")"
