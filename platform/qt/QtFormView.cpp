@@ -132,8 +132,12 @@ QWidget* QtFormView::createWidget(Control& control, QWidget* parent) {
     switch (control.kind()) {
     case ControlKind::PictureBox:
         return new PictureBoxWidget(control, parent);
-    case ControlKind::Frame:
-        return new QGroupBox(parent);
+    case ControlKind::Frame: {
+        // Opaque, so that a screen area left taller by a narrow layout stays behind it.
+        auto* frame = new QGroupBox(parent);
+        frame->setAutoFillBackground(true);
+        return frame;
+    }
     case ControlKind::Shape:
         return new ShapeWidget(control, parent);
     case ControlKind::Label: {

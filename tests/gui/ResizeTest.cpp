@@ -46,6 +46,19 @@ private slots:
         QVERIFY(w.errors.empty());
     }
 
+    void frame_stays_in_front_of_a_taller_screen_area() {
+        // State: narrow, then lower: the screen area keeps its old height
+        // and reaches down behind the frame.
+        GuiWindow w;
+        w.window()->resize(300, 500);
+        w.window()->resize(300, 350);
+        QTRY_COMPARE(w.window()->height(), 350);
+        QWidget* frame = w.find("frmOptions");
+        QVERIFY(w.find("imgScreen")->geometry().bottom() > frame->y() + 20);
+        const QImage image = w.window()->grab().toImage();
+        QVERIFY(image.pixelColor(frame->x() + frame->width() - 10, frame->y() + 20) != QColor(0, 0, 0));
+    }
+
     void wider_again_sizes_the_screen_area() {
         GuiWindow w;
         w.window()->resize(300, 500);
