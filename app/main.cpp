@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     kelvara::ClockRandom random;
     kelvara::FrmMain frmMain(random);
-    kelvara::QtFormView view(frmMain.form(), kelvara::iconFromPixels(kelvara::frmMainIcon().data(), kelvara::frmMainIconSize));
+    kelvara::QtFormView view(frmMain.form(), kelvara::iconFromPixels(kelvara::frmMainIcon()));
     view.start();
     return QApplication::exec();
 }

@@ -46,7 +46,7 @@ void BM_HeadlessClick(benchmark::State& state) {
 void BM_QtClickUntilPainted(benchmark::State& state) {
     ClockRandom random;
     FrmMain frmMain(random);
-    QtFormView view(frmMain.form(), iconFromPixels(frmMainIcon().data(), frmMainIconSize), 96);
+    QtFormView view(frmMain.form(), iconFromPixels(frmMainIcon()), 96);
     view.setErrorPresenter([](QWidget*, const RuntimeError&) {});
     view.start();
     frmMain.form().control("txtAnz").setText(countFor(state));
@@ -69,7 +69,11 @@ void BM_QtClickUntilPainted(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_HeadlessClick)->Arg(5000)->Arg(0)->ArgName("rolls")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_QtClickUntilPainted)->Arg(5000)->Arg(0)->ArgName("rolls")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_QtClickUntilPainted)
+    ->Arg(5000)
+    ->Arg(0)
+    ->ArgName("rolls")
+    ->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

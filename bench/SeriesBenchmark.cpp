@@ -55,14 +55,16 @@ void BM_HeadlessSeries(benchmark::State& state) {
     FrmMain frmMain(random);
     Form& form = frmMain.form();
     form.load();
-    form.control("txtAnz").setText(state.range(0) == 0 ? "1000000000" : std::to_string(state.range(0)));
+    form.control("txtAnz").setText(state.range(0) == 0 ? "1000000000"
+                                                       : std::to_string(state.range(0)));
     double rolls = 0;
     for (auto _ : state) {
         state.PauseTiming();
         form.click("cmdCancel");
         state.ResumeTiming();
         form.click("cmdOptions");
-        rolls += frmMain.Tally().total() + (state.range(0) == 0 ? 1 : 0); // the roll that overflowed
+        rolls +=
+            frmMain.Tally().total() + (state.range(0) == 0 ? 1 : 0); // the roll that overflowed
     }
     reportPerRoll(state, rolls);
 }

@@ -12,12 +12,16 @@ void cmdOptions_Click(const DiceWindow& w) {
     }
     w.random.randomize();
     const double N = numeric::toLoopBound(w.txtAnz.text());
-    for (double j = 1; j <= N; j += 1) {
+    // A counted loop over a double bound: N may have a fraction or exceed 32
+    // bits. It always ends: every roll raises a count, and a count overflows
+    // after 32767, so no series gets anywhere near where j stops growing.
+    for (double j = 1; j <= N; j += 1) { // NOLINT(clang-analyzer-security.FloatLoopCounter)
         // r * 6 + 1 in double precision: in single it would round up to the
         // next whole number for some r just below a multiple of 1/6.
         const auto d1 = static_cast<float>(numeric::floorValue(double{w.random.next()} * 6 + 1));
-        const std::int16_t d2 = numeric::toInt16(numeric::floorValue(double{w.random.next()} * 6 + 1));
-        const float k = d1 + d2 - 2;
+        const std::int16_t d2 =
+            numeric::toInt16(numeric::floorValue(double{w.random.next()} * 6 + 1));
+        const float k = d1 + static_cast<float>(d2) - 2.0F;
         Control& bar = w.Line1(numeric::toInt16(k));
         bar.setTop(double{bar.top()} - 1);
         bar.setHeight(double{bar.height()} + 1);

@@ -18,7 +18,9 @@ std::size_t checkedSlot(std::int32_t index) {
 }
 } // namespace
 
-std::int16_t SumTally::operator()(std::int32_t index) const { return m_counts[checkedSlot(index)]; }
+std::int16_t SumTally::operator()(std::int32_t index) const {
+    return m_counts[checkedSlot(index)];
+}
 
 void SumTally::increment(std::int32_t index) {
     std::int16_t& count = m_counts[checkedSlot(index)];

@@ -8,7 +8,7 @@
 namespace kelvara {
 
 class SumTally {
-public:
+  public:
     static constexpr int size = 11;
 
     // The count at index; an index outside 0..10 is the index-out-of-range error.
@@ -19,7 +19,7 @@ public:
     void clear() { m_counts.fill(0); }
     std::int32_t total() const;
 
-private:
+  private:
     std::array<std::int16_t, size> m_counts{};
 };
 

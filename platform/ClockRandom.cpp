@@ -14,9 +14,15 @@ std::uint64_t systemClock() {
 
 ClockRandom::ClockRandom() : ClockRandom(systemClock) {}
 
-ClockRandom::ClockRandom(Clock clock) : m_clock(std::move(clock)) { randomize(); }
+ClockRandom::ClockRandom(Clock clock) : m_clock(std::move(clock)) {
+    seedFromClock();
+}
 
 void ClockRandom::randomize() {
+    seedFromClock();
+}
+
+void ClockRandom::seedFromClock() {
     const std::uint64_t now = m_clock();
     std::seed_seq seed{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32)};
     m_engine.seed(seed);

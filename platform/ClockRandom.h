@@ -9,8 +9,8 @@
 
 namespace kelvara {
 
-class ClockRandom : public RandomSource {
-public:
+class ClockRandom final : public RandomSource {
+  public:
     using Clock = std::function<std::uint64_t()>;
 
     // The system's high-resolution clock as seed.
@@ -21,7 +21,9 @@ public:
     void randomize() override;
     float next() override;
 
-private:
+  private:
+    void seedFromClock();
+
     Clock m_clock;
     std::mt19937 m_engine;
 };

@@ -15,7 +15,7 @@
 namespace kelvara {
 
 class Control {
-public:
+  public:
     Control(const ControlDescription& description, Control* parent);
 
     const std::string& name() const { return m_name; }
@@ -49,7 +49,7 @@ public:
     bool visible() const { return m_visible; }
     void setVisible(bool visible) { m_visible = visible; }
 
-private:
+  private:
     friend class Form;
 
     std::string m_name;

@@ -10,7 +10,7 @@
 namespace kelvara {
 
 class ControlArray {
-public:
+  public:
     explicit ControlArray(std::string name) : m_name(std::move(name)) {}
 
     const std::string& name() const { return m_name; }
@@ -19,7 +19,8 @@ public:
     // The member with this index; an index without a member is the
     // index-out-of-range error.
     Control& item(std::int32_t index) const {
-        if (index < 0 || index >= count() || m_members[static_cast<std::size_t>(index)] == nullptr) {
+        if (index < 0 || index >= count() ||
+            m_members[static_cast<std::size_t>(index)] == nullptr) {
             throwOutOfRange(index);
         }
         return *m_members[static_cast<std::size_t>(index)];
@@ -28,7 +29,7 @@ public:
 
     void add(Control& member);
 
-private:
+  private:
     [[noreturn]] void throwOutOfRange(std::int32_t index) const;
 
     std::string m_name;

@@ -22,16 +22,16 @@ Form::Form(const FormDescription& description)
             }
             parent = *found;
         }
-        auto& control = m_controls.emplace_back(std::make_unique<Control>(d, parent));
-        m_order.push_back(control.get());
+        auto& created = m_controls.emplace_back(std::make_unique<Control>(d, parent));
+        m_order.push_back(created.get());
         if (d.index >= 0) {
-            auto& array = m_arrays[d.name];
-            if (!array) {
-                array = std::make_unique<ControlArray>(d.name);
+            auto& members = m_arrays[d.name];
+            if (!members) {
+                members = std::make_unique<ControlArray>(d.name);
             }
-            array->add(*control);
+            members->add(*created);
         } else {
-            m_byName[d.name] = control.get();
+            m_byName[d.name] = created.get();
         }
     }
     setTwipsPerPixel(15.0);
@@ -74,13 +74,14 @@ void Form::setFrameSize(double width, double height) {
     const float outerHeight = this->height();
     m_frameWidth = numeric::toSingle(width);
     m_frameHeight = numeric::toSingle(height);
-    resizeInner(std::max(0.0F, outerWidth - m_frameWidth), std::max(0.0F, outerHeight - m_frameHeight));
+    resizeInner(std::max(0.0F, outerWidth - m_frameWidth),
+                std::max(0.0F, outerHeight - m_frameHeight));
 }
 
 void Form::setTwipsPerPixel(double twips) {
-    for (Control* control : m_order) {
-        if (control->kind() == ControlKind::PictureBox) {
-            control->setBorder(numeric::toSingle(twips));
+    for (Control* each : m_order) {
+        if (each->kind() == ControlKind::PictureBox) {
+            each->setBorder(numeric::toSingle(twips));
         }
     }
 }
@@ -98,15 +99,18 @@ void Form::bindKeyPress(const std::string& source, KeyHandler handler) {
     m_keyPresses[source] = std::move(handler);
 }
 
-void Form::load() { raise(m_name, EventKind::Load); }
-
-void Form::userResize(double innerWidth, double innerHeight) {
-    const float width = std::max(0.0F, numeric::toSingle(innerWidth));
-    const float height = std::max(0.0F, numeric::toSingle(innerHeight));
-    resizeInner(width, height);
+void Form::load() {
+    raise(m_name, EventKind::Load);
 }
 
-void Form::click(std::string_view source) { raise(source, EventKind::Click); }
+void Form::userResize(double innerWidth, double innerHeight) {
+    resizeInner(std::max(0.0F, numeric::toSingle(innerWidth)),
+                std::max(0.0F, numeric::toSingle(innerHeight)));
+}
+
+void Form::click(std::string_view source) {
+    raise(source, EventKind::Click);
+}
 
 std::int16_t Form::keyPress(std::string_view source, std::int16_t keyAscii) {
     const auto found = m_keyPresses.find(source);

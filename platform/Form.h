@@ -35,7 +35,7 @@ constexpr int Hourglass = 11;
 } // namespace MousePointer
 
 class Form {
-public:
+  public:
     using Handler = std::function<void()>;
     using KeyHandler = std::function<void(std::int16_t& keyAscii)>;
 
@@ -94,7 +94,7 @@ public:
     // The view to sync and report to; null puts back the built-in null view.
     void setView(FormView* view) { m_view = view != nullptr ? view : &m_nullView; }
 
-private:
+  private:
     void resizeInner(float innerWidth, float innerHeight);
     void raise(std::string_view source, EventKind event);
     template <typename Body> void dispatch(EventKind kind, Body&& body);
@@ -119,9 +119,9 @@ private:
 
     NullView m_nullView;
     FormView* m_view = &m_nullView;
-    int m_depth = 0;                          // events running, the nested one included
+    int m_depth = 0;                           // events running, the nested one included
     std::vector<RuntimeError> m_pendingErrors; // shown once the outermost event ends
-    bool m_resizeErrorShown = false; // a failing resize was reported; repeats stay quiet
+    bool m_resizeErrorShown = false;           // a failing resize was reported; repeats stay quiet
 };
 
 } // namespace kelvara

@@ -9,7 +9,7 @@
 namespace kelvara {
 
 class FormView {
-public:
+  public:
     virtual ~FormView() = default;
     // Bring the view in line with the model after an event.
     virtual void sync() = 0;

@@ -11,7 +11,7 @@
 namespace kelvara {
 
 class NullView : public FormView {
-public:
+  public:
     void sync() override { ++m_syncs; }
     void showError(const RuntimeError& error) override { m_errors.push_back(error.kind()); }
     void mousePointerChanged(int pointer) override { m_pointerChanges.push_back(pointer); }
@@ -21,7 +21,7 @@ public:
     const std::vector<int>& pointerChanges() const { return m_pointerChanges; }
     void clear() { *this = NullView(); }
 
-private:
+  private:
     int m_syncs = 0;
     std::vector<ErrorKind> m_errors;
     std::vector<int> m_pointerChanges;

@@ -11,8 +11,12 @@ namespace kelvara::numeric {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the number at the start of text, or 0 if there is none.
 std::size_t numberLength(std::string_view text) {
@@ -110,7 +114,9 @@ std::int16_t mulInt16(std::int16_t a, std::int16_t b) {
     return static_cast<std::int16_t>(product);
 }
 
-std::string toText(std::int16_t value) { return std::to_string(value); }
+std::string toText(std::int16_t value) {
+    return std::to_string(value);
+}
 
 double toLoopBound(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) {

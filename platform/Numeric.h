@@ -78,7 +78,9 @@ template <typename Int> Int toInteger(double value, const char* typeName) {
 inline std::int16_t toInt16(double value) {
     return detail::toInteger<std::int16_t>(value, "Integer");
 }
-inline std::int32_t toInt32(double value) { return detail::toInteger<std::int32_t>(value, "Long"); }
+inline std::int32_t toInt32(double value) {
+    return detail::toInteger<std::int32_t>(value, "Long");
+}
 
 // Whole part towards minus infinity; NaN is the floating-point error.
 inline double floorValue(double value) {

@@ -6,7 +6,7 @@
 namespace kelvara {
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // Start a new sequence from the clock.
     virtual void randomize() = 0;

@@ -16,7 +16,7 @@
 namespace kelvara {
 
 class ResumeNext {
-public:
+  public:
     template <typename Statement> void operator()(Statement&& statement) {
         try {
             std::forward<Statement>(statement)();
@@ -28,7 +28,7 @@ public:
     // The kind of the last error that was skipped, if any.
     std::optional<ErrorKind> lastError() const { return m_lastError; }
 
-private:
+  private:
     std::optional<ErrorKind> m_lastError;
 };
 

@@ -19,43 +19,43 @@ enum class ErrorKind {
 };
 
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     RuntimeError(ErrorKind kind, const std::string& detail);
 
     ErrorKind kind() const { return m_kind; }
     // The German name of the error, e.g. "Überlauf".
     static const char* nameOf(ErrorKind kind);
 
-private:
+  private:
     ErrorKind m_kind;
 };
 
 class OverflowError : public RuntimeError {
-public:
+  public:
     explicit OverflowError(const std::string& detail = {})
         : RuntimeError(ErrorKind::Overflow, detail) {}
 };
 
 class IndexOutOfRangeError : public RuntimeError {
-public:
+  public:
     explicit IndexOutOfRangeError(const std::string& detail = {})
         : RuntimeError(ErrorKind::IndexOutOfRange, detail) {}
 };
 
 class TypeMismatchError : public RuntimeError {
-public:
+  public:
     explicit TypeMismatchError(const std::string& detail = {})
         : RuntimeError(ErrorKind::TypeMismatch, detail) {}
 };
 
 class FloatingPointError : public RuntimeError {
-public:
+  public:
     explicit FloatingPointError(const std::string& detail = {})
         : RuntimeError(ErrorKind::FloatingPoint, detail) {}
 };
 
 class PropertyRefusedError : public RuntimeError {
-public:
+  public:
     explicit PropertyRefusedError(const std::string& detail = {})
         : RuntimeError(ErrorKind::PropertyRefused, detail) {}
 };

@@ -10,7 +10,7 @@ namespace kelvara {
 namespace {
 // Keeps absurd model values (a window millions of twips wide) inside int.
 int clampToInt(double value) {
-    constexpr double limit = std::numeric_limits<int>::max() / 4;
+    constexpr double limit = std::numeric_limits<int>::max() / 4.0;
     return static_cast<int>(std::clamp(value, -limit, limit));
 }
 } // namespace
@@ -27,6 +27,8 @@ PixelSpan TwipScale::toPixelSpan(double start, double length) const {
     return {first, last - first};
 }
 
-double TwipScale::toTwips(int pixels) const { return pixels * twipsPerPixel(); }
+double TwipScale::toTwips(int pixels) const {
+    return pixels * twipsPerPixel();
+}
 
 } // namespace kelvara

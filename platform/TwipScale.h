@@ -12,7 +12,7 @@ struct PixelSpan {
 };
 
 class TwipScale {
-public:
+  public:
     explicit TwipScale(double dotsPerInch = 96.0);
 
     double dotsPerInch() const { return m_dpi; }
@@ -26,7 +26,7 @@ public:
     PixelSpan toPixelSpan(double start, double length) const;
     double toTwips(int pixels) const;
 
-private:
+  private:
     double m_dpi;
 };
 

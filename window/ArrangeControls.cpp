@@ -7,7 +7,9 @@
 
 namespace kelvara {
 
-void FrmMain::Form_Resize() { ArrangeControls(); }
+void FrmMain::Form_Resize() {
+    ArrangeControls();
+}
 
 void FrmMain::ArrangeControls() {
     frmOptions().setTop(double{frmMain().scaleHeight()} - 1500);
@@ -24,7 +26,8 @@ void FrmMain::ArrangeControls() {
     for (std::int16_t i = 0; i <= 10; ++i) {
         Line1(i).setTop(double{frmOptions().top()} - 500 - Line1(i).height());
         lblNr(i).setTop(double{frmOptions().top()} - 400);
-        const std::int16_t BarUnit = numeric::toInt16(numeric::checked(imgScreen().scaleWidth() / 23.0));
+        const std::int16_t BarUnit =
+            numeric::toInt16(numeric::checked(imgScreen().scaleWidth() / 23.0));
         Line1(i).setWidth(BarUnit);
         Line1(i).setLeft(std::int32_t{i} * numeric::mulInt16(2, BarUnit) + BarUnit);
         lblNr(i).setWidth(BarUnit);

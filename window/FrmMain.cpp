@@ -10,7 +10,6 @@ namespace {
 
 using PlainHandler = void (FrmMain::*)();
 
-
 } // namespace
 
 FrmMain::FrmMain(RandomSource& random)

@@ -15,7 +15,7 @@
 namespace kelvara {
 
 class FrmMain {
-public:
+  public:
     explicit FrmMain(RandomSource& random);
     FrmMain(const FrmMain&) = delete;
     FrmMain& operator=(const FrmMain&) = delete;
@@ -23,7 +23,7 @@ public:
     Form& form() { return m_form; }
     const SumTally& Tally() const { return m_Tally; }
 
-private:
+  private:
     void Form_Load();
     void Form_Resize();
     void ArrangeControls();

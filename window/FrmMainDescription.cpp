@@ -39,9 +39,9 @@ Appearance screenLook() {
 }
 
 // The members of one histogram array, created from index 10 down to 0.
-void addHistogramArray(FormDescription& form, ControlKind kind, const std::string& name,
-                       float top, float height, int firstTabIndex, bool visible,
-                       const Appearance& look, bool captionIsSum) {
+void addHistogramArray(FormDescription& form, ControlKind kind, const std::string& name, float top,
+                       float height, int firstTabIndex, bool visible, const Appearance& look,
+                       bool captionIsSum) {
     for (std::int16_t i = 10; i >= 0; --i) {
         ControlDescription d;
         d.kind = kind;
@@ -94,8 +94,8 @@ FormDescription describe() {
 
     form.controls.push_back(lone(ControlKind::Frame, "frmOptions", "frmMain", 0, 4080, 4635, 1275,
                                  "Würfeln mit 2 Würfeln", 0));
-    form.controls.push_back(
-        lone(ControlKind::CommandButton, "cmdCancel", "frmOptions", 3180, 480, 1155, 435, "CLS", 27));
+    form.controls.push_back(lone(ControlKind::CommandButton, "cmdCancel", "frmOptions", 3180, 480,
+                                 1155, 435, "CLS", 27));
     form.controls.push_back(
         lone(ControlKind::TextBox, "txtAnz", "frmOptions", 1680, 600, 1215, 285, "5000", 25));
     form.controls.push_back(lone(ControlKind::CommandButton, "cmdOptions", "frmOptions", 180, 480,

@@ -12,13 +12,14 @@ constexpr std::uint32_t lightGrey = 0xFFC0C0C0;
 constexpr std::uint32_t darkGrey = 0xFF808080;
 
 class Canvas {
-public:
+  public:
     explicit Canvas(IconPixels& pixels) : m_pixels(pixels) {}
 
     void fill(int x0, int y0, int x1, int y1, std::uint32_t colour) {
         for (int y = y0; y <= y1; ++y) {
             for (int x = x0; x <= x1; ++x) {
-                m_pixels[static_cast<std::size_t>(y * frmMainIconSize + x)] = colour;
+                m_pixels[static_cast<std::size_t>(y) * frmMainIconSize +
+                         static_cast<std::size_t>(x)] = colour;
             }
         }
     }
@@ -32,7 +33,7 @@ public:
         fill(x1, y0, x1, y1, shade);
     }
 
-private:
+  private:
     IconPixels& m_pixels;
 };
 

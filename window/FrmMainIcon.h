@@ -4,11 +4,12 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace kelvara {
 
-constexpr int frmMainIconSize = 32;
+constexpr std::size_t frmMainIconSize = 32;
 
 // Row-major 0xAARRGGBB pixels; alpha is 0 or 255 only.
 using IconPixels = std::array<std::uint32_t, frmMainIconSize * frmMainIconSize>;

@@ -9,7 +9,9 @@
 namespace kelvara {
 
 namespace {
-QColor toColor(const Rgb& rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+QColor toColor(const Rgb& rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
 constexpr int smallestPixelSize = 6;
 } // namespace
 

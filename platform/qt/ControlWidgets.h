@@ -10,25 +10,25 @@ namespace kelvara {
 
 // A picture box: an opaque area with a one-pixel border that holds children.
 class PictureBoxWidget : public QWidget {
-public:
+  public:
     PictureBoxWidget(const Control& control, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const Control& m_control;
 };
 
 // A rectangle shape, filled and outlined in the colours of its description.
 class ShapeWidget : public QWidget {
-public:
+  public:
     ShapeWidget(const Control& control, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const Control& m_control;
 };
 
@@ -38,7 +38,7 @@ private:
 // it drawn in a smaller face. The label's own rectangle inside
 // the widget is its body; background is painted there alone.
 class LabelWidget : public QWidget {
-public:
+  public:
     LabelWidget(const Control& control, QWidget* parent);
 
     // The label's own rectangle, in this widget's coordinates.
@@ -48,10 +48,10 @@ public:
     // The font actually used for the current caption and width.
     QFont fittedFont() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const Control& m_control;
     QRect m_body;
     QFont m_font;

@@ -9,7 +9,7 @@
 namespace kelvara {
 
 class FormWindow : public QWidget {
-public:
+  public:
     struct Listener {
         std::function<void()> resized;      // the inner size changed
         std::function<void()> stateChanged; // minimized, maximized, full screen or normal
@@ -18,13 +18,13 @@ public:
 
     explicit FormWindow(Listener listener);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     Listener m_listener;
 };
 

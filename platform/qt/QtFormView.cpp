@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -28,8 +29,8 @@ double screenDpi() {
 }
 
 void presentInMessageBox(QWidget* window, const RuntimeError& error) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvara"),
-                    QtFormView::messageFor(error), QMessageBox::Ok, window);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvara"), QtFormView::messageFor(error),
+                    QMessageBox::Ok, window);
     box.setObjectName(QStringLiteral("errorBox"));
     box.exec();
 }
@@ -149,7 +150,8 @@ QWidget* QtFormView::createWidget(Control& control, QWidget* parent) {
         auto* button = new QPushButton(parent);
         button->setAutoDefault(false);
         button->setDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, &control] { m_form.click(control.name()); });
+        connect(button, &QPushButton::clicked, this,
+                [this, &control] { m_form.click(control.name()); });
         return button;
     }
     case ControlKind::TextBox: {
@@ -184,7 +186,7 @@ void QtFormView::setTabOrder() {
 }
 
 int QtFormView::pixelSizeOf(double points) const {
-    return std::max(1, static_cast<int>(points * m_scale.dotsPerInch() / 72.0 + 0.5));
+    return std::max(1, static_cast<int>(std::lround(points * m_scale.dotsPerInch() / 72.0)));
 }
 
 QFont QtFormView::fontFor(const Appearance& look) const {
@@ -218,7 +220,8 @@ void QtFormView::sync() {
         syncControl(*control);
     }
     m_window->setWindowTitle(QString::fromStdString(m_form.caption()));
-    const QSize wanted(m_scale.toPixels(m_form.scaleWidth()), m_scale.toPixels(m_form.scaleHeight()));
+    const QSize wanted(m_scale.toPixels(m_form.scaleWidth()),
+                       m_scale.toPixels(m_form.scaleHeight()));
     const bool desktopOwnsSize = m_form.windowState() != WindowState::Normal;
     if (!desktopOwnsSize && m_window->size() != wanted) {
         m_window->resize(wanted);
@@ -298,14 +301,17 @@ void QtFormView::windowResized() {
         return;
     }
     const QSize size = m_window->size();
-    const QSize modelSize(m_scale.toPixels(m_form.scaleWidth()), m_scale.toPixels(m_form.scaleHeight()));
+    const QSize modelSize(m_scale.toPixels(m_form.scaleWidth()),
+                          m_scale.toPixels(m_form.scaleHeight()));
     if (size == modelSize) {
         return; // the model already has this size, to the pixel
     }
     m_form.userResize(m_scale.toTwips(size.width()), m_scale.toTwips(size.height()));
 }
 
-void QtFormView::windowStateChanged() { m_form.setWindowState(toWindowState(m_window->windowState())); }
+void QtFormView::windowStateChanged() {
+    m_form.setWindowState(toWindowState(m_window->windowState()));
+}
 
 void QtFormView::windowFramed() {
     const QSize frame = m_window->frameGeometry().size() - m_window->size();
@@ -320,7 +326,8 @@ void QtFormView::windowFramed() {
 void QtFormView::updateMinimumWidth() {
     // Stopping a drag at the limit keeps the window from fighting the
     // pointer; the layout still widens anything that gets narrower.
-    m_window->setMinimumWidth(std::max(1, m_scale.toPixels(narrowestOuterWidth - m_form.frameWidth())));
+    m_window->setMinimumWidth(
+        std::max(1, m_scale.toPixels(narrowestOuterWidth - m_form.frameWidth())));
 }
 
 void QtFormView::mousePointerChanged(int pointer) {
@@ -333,7 +340,9 @@ void QtFormView::mousePointerChanged(int pointer) {
     m_busyCursor = busy;
 }
 
-void QtFormView::showError(const RuntimeError& error) { m_presentError(m_window, error); }
+void QtFormView::showError(const RuntimeError& error) {
+    m_presentError(m_window, error);
+}
 
 bool QtFormView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -361,11 +370,14 @@ bool QtFormView::filterKey(QObject* watched, QKeyEvent* key) {
     return true;
 }
 
-QIcon iconFromPixels(const std::uint32_t* argb, int size) {
+QIcon iconFromPixels(std::span<const std::uint32_t> argb) {
+    const auto size = static_cast<int>(std::lround(std::sqrt(static_cast<double>(argb.size()))));
     QImage image(size, size, QImage::Format_ARGB32);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            image.setPixel(x, y, argb[y * size + x]);
+            image.setPixel(x, y,
+                           argb[static_cast<std::size_t>(y) * static_cast<std::size_t>(size) +
+                                static_cast<std::size_t>(x)]);
         }
     }
     return QIcon(QPixmap::fromImage(image));

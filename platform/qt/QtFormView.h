@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <map>
+#include <span>
 
 class QWidget;
 
@@ -22,8 +23,8 @@ namespace kelvara {
 
 class LabelWidget;
 
-class QtFormView : public QObject, public FormView {
-public:
+class QtFormView final : public QObject, public FormView {
+  public:
     using ErrorPresenter = std::function<void(QWidget* window, const RuntimeError& error)>;
 
     // dotsPerInch 0 takes the screen's logical DPI.
@@ -45,10 +46,10 @@ public:
     void showError(const RuntimeError& error) override;
     void mousePointerChanged(int pointer) override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void createWidgets();
     QWidget* createWidget(Control& control, QWidget* parent);
     void setTabOrder();
@@ -73,7 +74,7 @@ private:
     bool m_busyCursor = false;
 };
 
-// The icon in the form the window wants.
-QIcon iconFromPixels(const std::uint32_t* argb, int size);
+// A square icon from its row-major 0xAARRGGBB pixels.
+QIcon iconFromPixels(std::span<const std::uint32_t> argb);
 
 } // namespace kelvara

@@ -76,13 +76,13 @@ TEST(Description, colours_and_font_of_the_histogram) {
 TEST(Icon, panel_on_black_with_raised_edges_and_recessed_parts) {
     const IconPixels icon = frmMainIcon();
     const auto at = [&](int x, int y) { return icon[static_cast<std::size_t>(y * 32 + x)]; };
-    EXPECT_EQ(at(0, 0) >> 24, 0U);        // transparent corner
-    EXPECT_EQ(at(0, 15), 0xFF000000U);    // black ground
-    EXPECT_EQ(at(2, 15), 0xFFFFFFFFU);    // lit left edge
-    EXPECT_EQ(at(29, 15), 0xFF808080U);   // shaded right edge
-    EXPECT_EQ(at(20, 10), 0xFFC0C0C0U);   // panel
-    EXPECT_EQ(at(18, 20), 0xFF808080U);   // window recessed: shaded left edge
-    EXPECT_EQ(at(26, 20), 0xFFFFFFFFU);   // ... lit right edge
+    EXPECT_EQ(at(0, 0) >> 24, 0U);      // transparent corner
+    EXPECT_EQ(at(0, 15), 0xFF000000U);  // black ground
+    EXPECT_EQ(at(2, 15), 0xFFFFFFFFU);  // lit left edge
+    EXPECT_EQ(at(29, 15), 0xFF808080U); // shaded right edge
+    EXPECT_EQ(at(20, 10), 0xFFC0C0C0U); // panel
+    EXPECT_EQ(at(18, 20), 0xFF808080U); // window recessed: shaded left edge
+    EXPECT_EQ(at(26, 20), 0xFFFFFFFFU); // ... lit right edge
     int slots = 0;
     for (int y = 5; y < 27; ++y) {
         slots += at(10, y) == 0xFF000000U && at(10, y - 1) != 0xFF000000U ? 1 : 0;

@@ -35,7 +35,7 @@ FormDescription smallWindow() {
 }
 
 class FormTest : public ::testing::Test {
-protected:
+  protected:
     FormTest() { form.setView(&view); }
 
     Form form{smallWindow()};
@@ -133,7 +133,8 @@ TEST_F(FormTest, size_write_in_a_handler_raises_a_nested_resize) {
 }
 
 TEST_F(FormTest, size_write_is_refused_unless_the_window_is_normal) {
-    for (WindowState state : {WindowState::Maximized, WindowState::Minimized, WindowState::FullScreen}) {
+    for (WindowState state :
+         {WindowState::Maximized, WindowState::Minimized, WindowState::FullScreen}) {
         form.setWindowState(state);
         EXPECT_THROW(form.setWidth(4000), PropertyRefusedError);
         EXPECT_THROW(form.setHeight(4000), PropertyRefusedError);

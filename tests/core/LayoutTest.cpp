@@ -5,7 +5,7 @@ namespace kelvara::test {
 namespace {
 
 class Layout : public HeadlessWindow {
-protected:
+  protected:
     // Gives the screen area an inner width, then lays out in the narrow
     // branch, which keeps that width, so BarUnit comes from it alone.
     void layOutWithScreenInnerWidth(double innerWidth) {
@@ -105,15 +105,16 @@ TEST_P(BarUnitTable, bars_follow_the_rounded_column_width) {
     EXPECT_TRUE(view.errors().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layout, BarUnitTable,
-    ::testing::Values(BarUnitCase{"w6900", 6900, 300}, BarUnitCase{"w7000_rounds_down", 7000, 304},
-                      BarUnitCase{"w6911", 6911, 300}, BarUnitCase{"w6912_rounds_up", 6912, 301},
-                      BarUnitCase{"tie_212_5_goes_even_down", 4887.5, 212},
-                      BarUnitCase{"tie_213_5_goes_even_up", 4910.5, 214},
-                      BarUnitCase{"w40000_beyond_16_bit_left", 40000, 1739},
-                      BarUnitCase{"w376820_largest_that_fits", 376820, 16383}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Layout, BarUnitTable,
+                         ::testing::Values(BarUnitCase{"w6900", 6900, 300},
+                                           BarUnitCase{"w7000_rounds_down", 7000, 304},
+                                           BarUnitCase{"w6911", 6911, 300},
+                                           BarUnitCase{"w6912_rounds_up", 6912, 301},
+                                           BarUnitCase{"tie_212_5_goes_even_down", 4887.5, 212},
+                                           BarUnitCase{"tie_213_5_goes_even_up", 4910.5, 214},
+                                           BarUnitCase{"w40000_beyond_16_bit_left", 40000, 1739},
+                                           BarUnitCase{"w376820_largest_that_fits", 376820, 16383}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Layout, bar_unit_16384_overflows_after_the_first_bar_width) {
     const float leftBefore = Line1(0).left();
@@ -154,14 +155,14 @@ TEST_P(LowWindow, positions_go_negative_without_clamping) {
     EXPECT_TRUE(view.errors().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layout, LowWindow,
-    ::testing::Values(HeightCase{"h1950_bars_above_the_top", 1950, 450, 450},
-                      HeightCase{"h1850_sum_labels_above_too", 1850, 350, 350},
-                      HeightCase{"h1500_frame_at_the_top", 1500, 0, 0},
-                      HeightCase{"h1000_negative_screen_height", 1000, -500, -500},
-                      HeightCase{"h0_minimized_like", 0, -1500, -1500}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Layout, LowWindow,
+                         ::testing::Values(HeightCase{"h1950_bars_above_the_top", 1950, 450, 450},
+                                           HeightCase{"h1850_sum_labels_above_too", 1850, 350, 350},
+                                           HeightCase{"h1500_frame_at_the_top", 1500, 0, 0},
+                                           HeightCase{"h1000_negative_screen_height", 1000, -500,
+                                                      -500},
+                                           HeightCase{"h0_minimized_like", 0, -1500, -1500}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Layout, tall_bar_gets_a_negative_top) {
     Line1(6).setHeight(6000);

@@ -36,20 +36,20 @@ TEST_P(ToInt16, rounds_half_to_even) {
     EXPECT_EQ(numeric::toInt16(GetParam().value), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Numeric, ToInt16,
-    ::testing::Values(Int16Case{"half_goes_down_to_even_zero", 0.5, 0},
-                      Int16Case{"half_goes_up_to_even_two", 1.5, 2},
-                      Int16Case{"two_and_a_half_is_two", 2.5, 2},
-                      Int16Case{"negative_half_is_zero", -0.5, 0},
-                      Int16Case{"negative_one_and_a_half", -1.5, -2},
-                      Int16Case{"bar_unit_212_5", 212.5, 212},
-                      Int16Case{"bar_unit_213_5", 213.5, 214},
-                      Int16Case{"just_above_half", 300.52173913, 301},
-                      Int16Case{"just_below_half", 304.3478, 304},
-                      Int16Case{"largest_below_top_edge", 32767.49, 32767},
-                      Int16Case{"lowest_edge_tie_goes_even", -32768.5, -32768}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Numeric, ToInt16,
+                         ::testing::Values(Int16Case{"half_goes_down_to_even_zero", 0.5, 0},
+                                           Int16Case{"half_goes_up_to_even_two", 1.5, 2},
+                                           Int16Case{"two_and_a_half_is_two", 2.5, 2},
+                                           Int16Case{"negative_half_is_zero", -0.5, 0},
+                                           Int16Case{"negative_one_and_a_half", -1.5, -2},
+                                           Int16Case{"bar_unit_212_5", 212.5, 212},
+                                           Int16Case{"bar_unit_213_5", 213.5, 214},
+                                           Int16Case{"just_above_half", 300.52173913, 301},
+                                           Int16Case{"just_below_half", 304.3478, 304},
+                                           Int16Case{"largest_below_top_edge", 32767.49, 32767},
+                                           Int16Case{"lowest_edge_tie_goes_even", -32768.5,
+                                                     -32768}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Numeric, toInt16_overflows_outside_its_range) {
     EXPECT_THROW(numeric::toInt16(32767.5), OverflowError);
@@ -115,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BoundCase{"tabs_around", "\t7\t", 7}, BoundCase{"plus_sign", "+3", 3},
                       BoundCase{"minus_sign", "-5", -5}, BoundCase{"fraction", "1.5", 1.5},
                       BoundCase{"leading_point", ".5", 0.5}, BoundCase{"trailing_point", "5.", 5},
-                      BoundCase{"exponent", "1e3", 1000}, BoundCase{"signed_exponent", "2E+4", 20000},
+                      BoundCase{"exponent", "1e3", 1000},
+                      BoundCase{"signed_exponent", "2E+4", 20000},
                       BoundCase{"beyond_16_bits", "40000", 40000},
                       BoundCase{"underflow_is_zero", "1e-400", 0},
                       BoundCase{"long_leading_zeros", std::string(1'000'000, '0') + "5", 5}),
@@ -129,20 +130,21 @@ TEST_P(NotALoopBound, is_a_type_mismatch) {
 
 INSTANTIATE_TEST_SUITE_P(
     Numeric, NotALoopBound,
-    ::testing::Values(std::pair{"empty", std::string()}, std::pair{"blanks_only", std::string("   ")},
-                      std::pair{"letters", std::string("abc")},
-                      std::pair{"trailing_letters", std::string("12abc")},
-                      std::pair{"inner_blank", std::string("1 2")},
-                      std::pair{"comma", std::string("1,5")}, std::pair{"hex", std::string("0x10")},
-                      std::pair{"bare_exponent", std::string("1e")},
-                      std::pair{"exponent_only", std::string("e5")},
-                      std::pair{"lone_point", std::string(".")},
-                      std::pair{"lone_sign", std::string("-")},
-                      std::pair{"double_sign", std::string("--1")},
-                      std::pair{"nul_inside", std::string("12\0" "3", 4)},
-                      std::pair{"beyond_double", std::string("1e400")},
-                      std::pair{"megabyte_of_digits", std::string(1'000'000, '9')},
-                      std::pair{"not_utf8", std::string("\xff\xfe" "12")}),
+    ::testing::Values(
+        std::pair{"empty", std::string()}, std::pair{"blanks_only", std::string("   ")},
+        std::pair{"letters", std::string("abc")},
+        std::pair{"trailing_letters", std::string("12abc")},
+        std::pair{"inner_blank", std::string("1 2")}, std::pair{"comma", std::string("1,5")},
+        std::pair{"hex", std::string("0x10")}, std::pair{"bare_exponent", std::string("1e")},
+        std::pair{"exponent_only", std::string("e5")}, std::pair{"lone_point", std::string(".")},
+        std::pair{"lone_sign", std::string("-")}, std::pair{"double_sign", std::string("--1")},
+        std::pair{"nul_inside", std::string("12\0"
+                                            "3",
+                                            4)},
+        std::pair{"beyond_double", std::string("1e400")},
+        std::pair{"megabyte_of_digits", std::string(1'000'000, '9')},
+        std::pair{"not_utf8", std::string("\xff\xfe"
+                                          "12")}),
     [](const auto& info) { return std::string(info.param.first); });
 
 TEST(Numeric, every_error_has_a_german_name) {

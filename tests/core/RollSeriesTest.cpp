@@ -8,7 +8,7 @@ namespace kelvara::test {
 namespace {
 
 class RollSeries : public HeadlessWindow {
-protected:
+  protected:
     // Every sum in turn, so a long series spreads evenly over all eleven.
     void rollEverySumInTurn() {
         std::vector<float> values;
@@ -128,8 +128,11 @@ TEST_P(NotANumber, changes_nothing_and_reports_type_mismatch) {
 
 INSTANTIATE_TEST_SUITE_P(
     RollSeries, NotANumber,
-    ::testing::Values(BadText{"empty", ""}, BadText{"letters", "zwölf"}, BadText{"digits_then_letters", "12abc"},
-                      BadText{"huge", "1e400"}, BadText{"nul_byte", std::string("5\0" "0", 3)},
+    ::testing::Values(BadText{"empty", ""}, BadText{"letters", "zwölf"},
+                      BadText{"digits_then_letters", "12abc"}, BadText{"huge", "1e400"},
+                      BadText{"nul_byte", std::string("5\0"
+                                                      "0",
+                                                      3)},
                       BadText{"megabyte_of_digits", std::string(1'000'000, '7')}),
     [](const auto& info) { return std::string(info.param.name); });
 

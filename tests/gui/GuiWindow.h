@@ -16,9 +16,8 @@
 namespace kelvara::test {
 
 class GuiWindow {
-public:
-    GuiWindow()
-        : m_view(frmMain.form(), iconFromPixels(frmMainIcon().data(), frmMainIconSize), 96) {
+  public:
+    GuiWindow() : m_view(frmMain.form(), iconFromPixels(frmMainIcon()), 96) {
         m_view.setErrorPresenter(
             [this](QWidget*, const RuntimeError& error) { errors.push_back(error.kind()); });
         m_view.start();
@@ -50,7 +49,7 @@ public:
     FrmMain frmMain{random};
     std::vector<ErrorKind> errors;
 
-private:
+  private:
     QtFormView m_view;
 };
 

@@ -12,11 +12,11 @@ namespace {
 
 // Counts the resize events a widget receives.
 class ResizeCounter : public QObject {
-public:
+  public:
     explicit ResizeCounter(QWidget* widget) { widget->installEventFilter(this); }
     int count = 0;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         count += event->type() == QEvent::Resize ? 1 : 0;
         return QObject::eventFilter(watched, event);
@@ -33,7 +33,7 @@ QList<QRect> frameContents(const GuiWindow& w) {
 class ResizeTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void narrower_than_the_limit_comes_back_to_6500_twips() {
         GuiWindow w;
         const QRect screenBefore = w.find("imgScreen")->geometry();
@@ -56,7 +56,8 @@ private slots:
         QWidget* frame = w.find("frmOptions");
         QVERIFY(w.find("imgScreen")->geometry().bottom() > frame->y() + 20);
         const QImage image = w.window()->grab().toImage();
-        QVERIFY(image.pixelColor(frame->x() + frame->width() - 10, frame->y() + 20) != QColor(0, 0, 0));
+        QVERIFY(image.pixelColor(frame->x() + frame->width() - 10, frame->y() + 20) !=
+                QColor(0, 0, 0));
     }
 
     void wider_again_sizes_the_screen_area() {
@@ -73,7 +74,8 @@ private slots:
     void frame_contents_never_move() {
         GuiWindow w;
         const QList<QRect> before = frameContents(w);
-        for (const QSize size : {QSize(300, 400), QSize(900, 700), QSize(500, 200), QSize(1200, 900)}) {
+        for (const QSize size :
+             {QSize(300, 400), QSize(900, 700), QSize(500, 200), QSize(1200, 900)}) {
             w.window()->resize(size);
             QCOMPARE(frameContents(w), before);
         }

@@ -31,7 +31,8 @@ void typeCount(GuiWindow& w, const QString& count) {
 // Green pixels in one column of the window, from the baseline upwards.
 int greenRun(const QImage& image, int x, int baselineY) {
     int run = 0;
-    while (baselineY - 1 - run >= 0 && image.pixelColor(x, baselineY - 1 - run) == QColor(0, 192, 0)) {
+    while (baselineY - 1 - run >= 0 &&
+           image.pixelColor(x, baselineY - 1 - run) == QColor(0, 192, 0)) {
         ++run;
     }
     return run;
@@ -42,7 +43,7 @@ int greenRun(const QImage& image, int x, int baselineY) {
 class SeriesTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void painted_bars_are_as_tall_as_their_counts() {
         GuiWindow w;
         rollEverySumInTurn(w.random);
@@ -54,9 +55,11 @@ private slots:
         for (int i = 0; i <= 10; ++i) {
             const QWidget* bar = w.find(qPrintable(QStringLiteral("Line1_%1").arg(i)));
             const QRect onWindow(bar->mapTo(w.window(), QPoint(0, 0)), bar->size());
-            const int expected = scale.toPixelSpan(w.form().control("imgScreen").top() + 15 +
-                                                   w.form().array("Line1")(i).top(),
-                                                   w.frmMain.Tally()(i)).length;
+            const int expected = scale
+                                     .toPixelSpan(w.form().control("imgScreen").top() + 15 +
+                                                      w.form().array("Line1")(i).top(),
+                                                  w.frmMain.Tally()(i))
+                                     .length;
             QCOMPARE(greenRun(image, onWindow.center().x(), onWindow.bottom() + 1), expected);
             QVERIFY(w.find(qPrintable(QStringLiteral("lblAnzahl_%1").arg(i)))->isVisible());
         }
@@ -73,7 +76,8 @@ private slots:
         QCOMPARE(w.form().array("lblAnzahl")(0).caption(), std::string("30000"));
         for (int i = 0; i <= 10; ++i) {
             auto* label = w.find<LabelWidget>(qPrintable(QStringLiteral("lblAnzahl_%1").arg(i)));
-            const QString caption = QString::fromStdString(w.form().array("lblAnzahl")(i).caption());
+            const QString caption =
+                QString::fromStdString(w.form().array("lblAnzahl")(i).caption());
             QVERIFY(QFontMetrics(label->fittedFont()).horizontalAdvance(caption) <= label->width());
             if (i < 10) {
                 const QWidget* next = w.find(qPrintable(QStringLiteral("lblAnzahl_%1").arg(i + 1)));

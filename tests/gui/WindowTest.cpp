@@ -14,7 +14,7 @@ namespace kelvara::test {
 class WindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void every_control_has_its_widget_by_name() {
         GuiWindow w;
         for (const Control* control : w.form().controls()) {

@@ -11,7 +11,7 @@
 namespace kelvara::test {
 
 class HeadlessWindow : public ::testing::Test {
-protected:
+  protected:
     HeadlessWindow() {
         form.setView(&view);
         form.load();

@@ -11,7 +11,7 @@
 namespace kelvara::test {
 
 class SequenceRandom : public RandomSource {
-public:
+  public:
     explicit SequenceRandom(std::vector<float> values = {0.5F}) : m_values(std::move(values)) {}
 
     void randomize() override { ++m_randomizes; }
@@ -30,7 +30,7 @@ public:
     // The value that makes a die show face (1 to 6).
     static float face(int face) { return (static_cast<float>(face) - 0.5F) / 6.0F; }
 
-private:
+  private:
     std::vector<float> m_values;
     std::size_t m_next = 0;
     int m_randomizes = 0;
