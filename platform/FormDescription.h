@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvara {
@@ -27,6 +28,20 @@ struct ControlDescription {
     bool visible = true;
     Appearance look;
 };
+
+// A control of a kind at a place, everything else at its default.
+inline ControlDescription placed(ControlKind kind, std::string name, std::string parent, float left,
+                                 float top, float width, float height) {
+    ControlDescription d;
+    d.kind = kind;
+    d.name = std::move(name);
+    d.parent = std::move(parent);
+    d.left = left;
+    d.top = top;
+    d.width = width;
+    d.height = height;
+    return d;
+}
 
 struct FormDescription {
     std::string name;

@@ -43,15 +43,9 @@ void addHistogramArray(FormDescription& form, ControlKind kind, const std::strin
                        float height, int firstTabIndex, bool visible, const Appearance& look,
                        bool captionIsSum) {
     for (std::int16_t i = 10; i >= 0; --i) {
-        ControlDescription d;
-        d.kind = kind;
-        d.name = name;
+        ControlDescription d = placed(kind, name, "imgScreen",
+                                      180.0F + 240.0F * static_cast<float>(i), top, 195, height);
         d.index = i;
-        d.parent = "imgScreen";
-        d.left = 180.0F + 240.0F * static_cast<float>(i);
-        d.top = top;
-        d.width = 195;
-        d.height = height;
         d.caption = kind == ControlKind::Shape ? "" : captionIsSum ? std::to_string(i + 2) : "x";
         d.tabIndex = firstTabIndex < 0 ? -1 : firstTabIndex + i;
         d.visible = visible;
@@ -62,14 +56,7 @@ void addHistogramArray(FormDescription& form, ControlKind kind, const std::strin
 
 ControlDescription lone(ControlKind kind, const char* name, const char* parent, float left,
                         float top, float width, float height, const char* caption, int tabIndex) {
-    ControlDescription d;
-    d.kind = kind;
-    d.name = name;
-    d.parent = parent;
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = height;
+    ControlDescription d = placed(kind, name, parent, left, top, width, height);
     d.caption = caption;
     d.tabIndex = tabIndex;
     return d;

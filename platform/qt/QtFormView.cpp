@@ -234,6 +234,19 @@ void QtFormView::sync() {
     }
 }
 
+namespace {
+// Widgets that keep a text of their own get it only when it differs, so
+// that a text box keeps its cursor and selection.
+template <typename Widget>
+void syncText(QWidget* widget, const QString& text, QString (Widget::*get)() const,
+              void (Widget::*set)(const QString&)) {
+    auto* typed = static_cast<Widget*>(widget);
+    if ((typed->*get)() != text) {
+        (typed->*set)(text);
+    }
+}
+} // namespace
+
 void QtFormView::syncControl(const Control& control) {
     QWidget* widget = widgetOf(control);
     const QRect rect = pixelRect(control);
@@ -242,30 +255,18 @@ void QtFormView::syncControl(const Control& control) {
     case ControlKind::Label:
         syncLabelGeometry(control, *static_cast<LabelWidget*>(widget), rect);
         break;
-    case ControlKind::Frame: {
-        auto* frame = static_cast<QGroupBox*>(widget);
-        if (frame->title() != caption) {
-            frame->setTitle(caption);
-        }
+    case ControlKind::Frame:
+        syncText(widget, caption, &QGroupBox::title, &QGroupBox::setTitle);
         widget->setGeometry(rect);
         break;
-    }
-    case ControlKind::CommandButton: {
-        auto* button = static_cast<QPushButton*>(widget);
-        if (button->text() != caption) {
-            button->setText(caption);
-        }
+    case ControlKind::CommandButton:
+        syncText(widget, caption, &QPushButton::text, &QPushButton::setText);
         widget->setGeometry(rect);
         break;
-    }
-    case ControlKind::TextBox: {
-        auto* box = static_cast<QLineEdit*>(widget);
-        if (box->text() != caption) {
-            box->setText(caption);
-        }
+    case ControlKind::TextBox:
+        syncText(widget, caption, &QLineEdit::text, &QLineEdit::setText);
         widget->setGeometry(rect);
         break;
-    }
     case ControlKind::PictureBox:
     case ControlKind::Shape:
         widget->setGeometry(rect);

@@ -7,16 +7,9 @@
 namespace kelvara {
 namespace {
 
-ControlDescription describe(ControlKind kind, const char* name, std::int16_t index,
-                            const char* parent, float left, float width) {
-    ControlDescription d;
-    d.kind = kind;
-    d.name = name;
+ControlDescription member(const char* name, std::int16_t index, float left) {
+    ControlDescription d = placed(ControlKind::Shape, name, "picArea", left, 0, 50, 800);
     d.index = index;
-    d.parent = parent;
-    d.left = left;
-    d.width = width;
-    d.height = 800;
     return d;
 }
 
@@ -26,11 +19,11 @@ FormDescription smallWindow() {
     d.caption = "Test";
     d.clientWidth = 3000;
     d.clientHeight = 2000;
-    d.controls.push_back(describe(ControlKind::PictureBox, "picArea", -1, "frmTest", 0, 1000));
+    d.controls.push_back(placed(ControlKind::PictureBox, "picArea", "frmTest", 0, 0, 1000, 800));
     for (std::int16_t i = 0; i < 3; ++i) {
-        d.controls.push_back(describe(ControlKind::Shape, "shpBar", i, "picArea", 100.0F * i, 50));
+        d.controls.push_back(member("shpBar", i, 100.0F * i));
     }
-    d.controls.push_back(describe(ControlKind::CommandButton, "cmdGo", -1, "frmTest", 0, 500));
+    d.controls.push_back(placed(ControlKind::CommandButton, "cmdGo", "frmTest", 0, 900, 500, 300));
     return d;
 }
 

@@ -9,17 +9,7 @@ namespace {
 
 class RollSeries : public HeadlessWindow {
   protected:
-    // Every sum in turn, so a long series spreads evenly over all eleven.
-    void rollEverySumInTurn() {
-        std::vector<float> values;
-        for (int first = 1; first <= 6; ++first) {
-            for (int second = 1; second <= 6; ++second) {
-                values.push_back(SequenceRandom::face(first));
-                values.push_back(SequenceRandom::face(second));
-            }
-        }
-        random.setValues(values);
-    }
+    void rollEverySumInTurn() { random.setValues(SequenceRandom::everyThrowInTurn()); }
 
     void expectBarsMatchTally() {
         const float baseline = frmOptions().top() - 500;

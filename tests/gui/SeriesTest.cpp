@@ -10,17 +10,6 @@ namespace kelvara::test {
 
 namespace {
 
-void rollEverySumInTurn(SequenceRandom& random) {
-    std::vector<float> values;
-    for (int first = 1; first <= 6; ++first) {
-        for (int second = 1; second <= 6; ++second) {
-            values.push_back(SequenceRandom::face(first));
-            values.push_back(SequenceRandom::face(second));
-        }
-    }
-    random.setValues(values);
-}
-
 void typeCount(GuiWindow& w, const QString& count) {
     auto* box = w.find<QLineEdit>("txtAnz");
     box->selectAll();
@@ -46,7 +35,7 @@ class SeriesTest : public QObject {
   private slots:
     void painted_bars_are_as_tall_as_their_counts() {
         GuiWindow w;
-        rollEverySumInTurn(w.random);
+        w.random.setValues(SequenceRandom::everyThrowInTurn());
         typeCount(w, QStringLiteral("18000"));
         QTest::mouseClick(w.find("cmdOptions"), Qt::LeftButton);
         QCOMPARE(w.frmMain.Tally().total(), 18000);

@@ -30,6 +30,19 @@ class SequenceRandom : public RandomSource {
     // The value that makes a die show face (1 to 6).
     static float face(int face) { return (static_cast<float>(face) - 0.5F) / 6.0F; }
 
+    // All 36 throws of two dice in turn, so a long series spreads over the
+    // sums exactly as fair dice would on average.
+    static std::vector<float> everyThrowInTurn() {
+        std::vector<float> values;
+        for (int first = 1; first <= 6; ++first) {
+            for (int second = 1; second <= 6; ++second) {
+                values.push_back(face(first));
+                values.push_back(face(second));
+            }
+        }
+        return values;
+    }
+
   private:
     std::vector<float> m_values;
     std::size_t m_next = 0;
