@@ -90,6 +90,7 @@ struct BarUnitCase {
     const char* name;
     double screenInnerWidth;
     float barUnit;
+    friend void PrintTo(const BarUnitCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class BarUnitTable : public Layout, public ::testing::WithParamInterface<BarUnitCase> {};
@@ -139,6 +140,7 @@ struct HeightCase {
     double innerHeight;
     float frameTop;
     float screenHeight;
+    friend void PrintTo(const HeightCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class LowWindow : public Layout, public ::testing::WithParamInterface<HeightCase> {};

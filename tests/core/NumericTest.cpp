@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 #include <string>
@@ -28,6 +30,7 @@ struct Int16Case {
     const char* name;
     double value;
     int expected;
+    friend void PrintTo(const Int16Case& c, std::ostream* os) { *os << c.name; }
 };
 
 class ToInt16 : public ::testing::TestWithParam<Int16Case> {};
@@ -101,6 +104,7 @@ struct BoundCase {
     const char* name;
     std::string text;
     double expected;
+    friend void PrintTo(const BoundCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class LoopBound : public ::testing::TestWithParam<BoundCase> {};
@@ -122,30 +126,35 @@ INSTANTIATE_TEST_SUITE_P(
                       BoundCase{"long_leading_zeros", std::string(1'000'000, '0') + "5", 5}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class NotALoopBound : public ::testing::TestWithParam<std::pair<const char*, std::string>> {};
+struct BadBound {
+    const char* name;
+    std::string text;
+    friend void PrintTo(const BadBound& c, std::ostream* os) { *os << c.name; }
+};
+
+class NotALoopBound : public ::testing::TestWithParam<BadBound> {};
 
 TEST_P(NotALoopBound, is_a_type_mismatch) {
-    EXPECT_THROW(numeric::toLoopBound(GetParam().second), TypeMismatchError);
+    EXPECT_THROW(numeric::toLoopBound(GetParam().text), TypeMismatchError);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Numeric, NotALoopBound,
     ::testing::Values(
-        std::pair{"empty", std::string()}, std::pair{"blanks_only", std::string("   ")},
-        std::pair{"letters", std::string("abc")},
-        std::pair{"trailing_letters", std::string("12abc")},
-        std::pair{"inner_blank", std::string("1 2")}, std::pair{"comma", std::string("1,5")},
-        std::pair{"hex", std::string("0x10")}, std::pair{"bare_exponent", std::string("1e")},
-        std::pair{"exponent_only", std::string("e5")}, std::pair{"lone_point", std::string(".")},
-        std::pair{"lone_sign", std::string("-")}, std::pair{"double_sign", std::string("--1")},
-        std::pair{"nul_inside", std::string("12\0"
-                                            "3",
-                                            4)},
-        std::pair{"beyond_double", std::string("1e400")},
-        std::pair{"megabyte_of_digits", std::string(1'000'000, '9')},
-        std::pair{"not_utf8", std::string("\xff\xfe"
-                                          "12")}),
-    [](const auto& info) { return std::string(info.param.first); });
+        BadBound{"empty", std::string()}, BadBound{"blanks_only", std::string("   ")},
+        BadBound{"letters", std::string("abc")}, BadBound{"trailing_letters", std::string("12abc")},
+        BadBound{"inner_blank", std::string("1 2")}, BadBound{"comma", std::string("1,5")},
+        BadBound{"hex", std::string("0x10")}, BadBound{"bare_exponent", std::string("1e")},
+        BadBound{"exponent_only", std::string("e5")}, BadBound{"lone_point", std::string(".")},
+        BadBound{"lone_sign", std::string("-")}, BadBound{"double_sign", std::string("--1")},
+        BadBound{"nul_inside", std::string("12\0"
+                                           "3",
+                                           4)},
+        BadBound{"beyond_double", std::string("1e400")},
+        BadBound{"megabyte_of_digits", std::string(1'000'000, '9')},
+        BadBound{"not_utf8", std::string("\xff\xfe"
+                                         "12")}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Numeric, every_error_has_a_german_name) {
     EXPECT_STREQ(RuntimeError::nameOf(ErrorKind::Overflow), "Überlauf");

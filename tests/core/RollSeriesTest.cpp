@@ -99,6 +99,7 @@ TEST_F(RollSeries, fractional_count_rolls_while_the_counter_stays_below_it) {
 struct BadText {
     const char* name;
     std::string text;
+    friend void PrintTo(const BadText& c, std::ostream* os) { *os << c.name; }
 };
 
 class NotANumber : public RollSeries, public ::testing::WithParamInterface<BadText> {};
