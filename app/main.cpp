@@ -9,7 +9,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvara"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(KELVARA_VERSION));
     kelvara::ClockRandom random;
     kelvara::FrmMain frmMain(random);
     kelvara::QtFormView view(frmMain.form(), kelvara::iconFromPixels(kelvara::frmMainIcon()));

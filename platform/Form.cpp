@@ -86,6 +86,13 @@ void Form::setTwipsPerPixel(double twips) {
     }
 }
 
+std::string Form::accessibleName(const Control& control) const {
+    if (m_namer) {
+        return m_namer(control);
+    }
+    return control.caption().empty() ? control.name() : control.caption();
+}
+
 void Form::setMousePointer(int pointer) {
     m_mousePointer = pointer;
     m_view->mousePointerChanged(pointer);

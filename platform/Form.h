@@ -91,6 +91,12 @@ class Form {
     // Returns the character code as the handler left it; 0 discards it.
     std::int16_t keyPress(std::string_view source, std::int16_t keyAscii);
 
+    // The name a screen reader announces for a control. Unless the window
+    // says otherwise it is the control's caption, or its name if it has none.
+    using Namer = std::function<std::string(const Control&)>;
+    void setAccessibleNamer(Namer namer) { m_namer = std::move(namer); }
+    std::string accessibleName(const Control& control) const;
+
     // The view to sync and report to; null puts back the built-in null view.
     void setView(FormView* view) { m_view = view != nullptr ? view : &m_nullView; }
 
@@ -117,6 +123,7 @@ class Form {
     std::map<std::pair<std::string, EventKind>, Handler, std::less<>> m_handlers;
     std::map<std::string, KeyHandler, std::less<>> m_keyPresses;
 
+    Namer m_namer;
     NullView m_nullView;
     FormView* m_view = &m_nullView;
     int m_depth = 0;                           // events running, the nested one included

@@ -18,6 +18,25 @@ FrmMain::FrmMain(RandomSource& random)
       m_Line1(m_form.array("Line1")), m_lblNr(m_form.array("lblNr")),
       m_lblAnzahl(m_form.array("lblAnzahl")), m_random(random) {
     bindEvents();
+    m_form.setAccessibleNamer([this](const Control& control) { return accessibleName(control); });
+}
+
+std::string FrmMain::accessibleName(const Control& control) const {
+    // A screen reader reads the histogram bar by bar: "Summe 7: 833".
+    const std::string sum = "Summe " + std::to_string(control.index() + 2);
+    if (control.name() == "Line1" || control.name() == "lblAnzahl") {
+        return sum + ": " + std::to_string(m_Tally(control.index()));
+    }
+    if (control.name() == "lblNr") {
+        return sum;
+    }
+    if (control.name() == "imgScreen") {
+        return "Histogramm der Augensummen";
+    }
+    if (control.name() == "txtAnz") {
+        return "Anzahl der Würfe";
+    }
+    return control.caption();
 }
 
 void FrmMain::bindEvents() {

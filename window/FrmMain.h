@@ -11,6 +11,7 @@
 #include "SumTally.h"
 
 #include <cstdint>
+#include <string>
 
 namespace kelvara {
 
@@ -31,6 +32,7 @@ class FrmMain {
     void cmdCancel_Click();
     void txtAnz_KeyPress(std::int16_t& KeyAscii);
     void bindEvents();
+    std::string accessibleName(const Control& control) const;
 
     Form& frmMain() { return m_form; }
     Control& imgScreen() { return m_imgScreen; }

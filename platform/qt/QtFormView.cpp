@@ -220,6 +220,7 @@ void QtFormView::sync() {
         syncControl(*control);
     }
     m_window->setWindowTitle(QString::fromStdString(m_form.caption()));
+    m_window->setAccessibleName(m_window->windowTitle());
     const QSize wanted(m_scale.toPixels(m_form.scaleWidth()),
                        m_scale.toPixels(m_form.scaleHeight()));
     const bool desktopOwnsSize = m_form.windowState() != WindowState::Normal;
@@ -271,6 +272,10 @@ void QtFormView::syncControl(const Control& control) {
     case ControlKind::Shape:
         widget->setGeometry(rect);
         break;
+    }
+    const QString accessibleName = QString::fromStdString(m_form.accessibleName(control));
+    if (widget->accessibleName() != accessibleName) {
+        widget->setAccessibleName(accessibleName);
     }
     widget->setVisible(control.visible());
     widget->update();
