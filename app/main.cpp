@@ -1,4 +1,5 @@
 // Kelvara: the sum of two dice as a histogram.
+#include "ApplicationInfo.h"
 #include "ClockRandom.h"
 #include "FrmMain.h"
 #include "FrmMainIcon.h"
@@ -8,8 +9,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kelvara"));
-    QApplication::setApplicationVersion(QStringLiteral(KELVARA_VERSION));
+    kelvara::setApplicationInfo();
     kelvara::ClockRandom random;
     kelvara::FrmMain frmMain(random);
     kelvara::QtFormView view(frmMain.form(), kelvara::iconFromPixels(kelvara::frmMainIcon()));

@@ -10,6 +10,8 @@ packages=(
     libgtest-dev libbenchmark-dev      # tests and benchmarks
     fonts-dejavu-core                  # offscreen rendering needs an installed font
     xvfb xauth xdotool imagemagick     # the program under a real X server, driven as a user
+    openbox                            # a window manager, so that the end-to-end test can drag
+    desktop-file-utils appstream       # validating the installed desktop entry and metainfo
 )
 
 missing=()

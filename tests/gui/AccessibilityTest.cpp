@@ -1,5 +1,6 @@
-// What a screen reader is told about the window, read back through QAccessible,
-// and how the window looks at a scale factor of 2.
+// What the program tells the desktop about itself: its version, and what a
+// screen reader is told about the window, read back through QAccessible.
+#include "ApplicationInfo.h"
 #include "GuiWindow.h"
 
 #include <QAccessible>
@@ -21,6 +22,12 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void application_reports_version_1_00() {
+        setApplicationInfo();
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Kelvara"));
+    }
+
     void controls_have_german_names() {
         GuiWindow w;
         QCOMPARE(accessibleName(w.find("cmdOptions")), QStringLiteral("Würfeln"));
