@@ -9,7 +9,8 @@ packages=(
     qt6-base-dev libgl-dev             # Qt 6 Widgets
     libgtest-dev libbenchmark-dev      # tests and benchmarks
     fonts-dejavu-core                  # offscreen rendering needs an installed font
-    xvfb xauth xdotool imagemagick     # the program under a real X server, driven as a user
+    xvfb xauth xdotool x11-utils       # the program under a real X server, driven as a user
+    imagemagick                        # screenshots of it
     openbox                            # a window manager, so that the end-to-end test can drag
     desktop-file-utils appstream       # validating the installed desktop entry and metainfo
 )
