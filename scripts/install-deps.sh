@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config          # toolchain
     qt6-base-dev libgl-dev             # Qt 6 Widgets
+    libx11-dev                         # Xlib, for the start-up benchmark
     libgtest-dev libbenchmark-dev      # tests and benchmarks
     fonts-dejavu-core                  # offscreen rendering needs an installed font
     xvfb xauth xdotool x11-utils       # the program under a real X server, driven as a user

@@ -4,6 +4,8 @@
 #   2. qt_series_benchmark: click until painted (offscreen) against headless
 #   3. peak memory (VmHWM) of the real program after a series, against the
 #      minimal Qt window, both under Xvfb; median of five runs each
+#   4. startup_benchmark: process start until the window is first painted,
+#      against the minimal Qt window, under the same Xvfb
 set -euo pipefail
 build=${1:-build}
 reps=${REPS:-5}
@@ -14,7 +16,8 @@ reps=${REPS:-5}
     --benchmark_report_aggregates_only=true 2>/dev/null | grep -E 'Benchmark|median'
 
 display=:$((100 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+# A white root, so that the start-up benchmark can tell an unpainted window.
+Xvfb "$display" -wr -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 export DISPLAY=$display
@@ -44,3 +47,7 @@ peak_kib() {
 base=$(for _ in $(seq "$reps"); do peak_kib "$build/bench/minimal_window" Minimal; done | median)
 ours=$(for _ in $(seq "$reps"); do peak_kib "$build/kelvara" "Kelvara 2000"; done | median)
 echo "peak memory: minimal window ${base} KiB, kelvara ${ours} KiB, ratio $(awk "BEGIN {printf \"%.2f\", $ours / $base}")"
+
+XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)} "$build/bench/startup_benchmark" \
+    --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true 2>/dev/null |
+    grep -E 'Benchmark|median'
