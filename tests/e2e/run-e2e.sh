@@ -3,42 +3,14 @@
 # events as a user would drive it, and judged by screenshots alone.
 #   run-e2e.sh BUILD_DIR SHOT_PROBE OUT_DIR
 set -euo pipefail
-# The suite runs with the offscreen platform and may pin a scale factor; this
-# test wants the program on the real X server at its own DPI.
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_FONT_DPI
 build=$1
 probe=$2
 out=$3
 mkdir -p "$out"
 rm -f "$out"/*.png
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-step() { echo "-- $*"; }
-
-display=""
-for n in $(seq 140 200); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-program=""
-cleanup() {
-    [ -n "$program" ] && kill "$program" 2>/dev/null || true
-    kill "$wm" "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 0.5
-
-"$build/kelvara" >"$out/kelvara.log" 2>&1 &
-program=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Kelvara 2000" | head -1 || true)
-[ -n "$window" ] || fail "the window did not appear"
-sleep 0.5
+source "$(dirname "$0")/x-session.sh"
+start_program "$out/kelvara.log" 20 "$build/kelvara"
 
 # Client size and position, and the frame the window manager put around it.
 origin() { xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'; }
@@ -47,22 +19,11 @@ frame() {
     extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
     read -r frame_left frame_right frame_top frame_bottom <<<"$extents"
 }
-inner() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}'; }
 shot() { sleep 0.4; import -window "$window" "$out/$1.png" 2>/dev/null; }
 probe() { "$probe" "$out/$1.png" 2>/dev/null; }
 total() { probe "$1" | awk '/^bars/ {print $4}'; }
 near() { awk -v a="$1" -v b="$2" -v d="$3" 'BEGIN {exit !(a - b <= d && b - a <= d)}'; }
 
-# Places of the controls in the frame, in pixels from the window's inner
-# corner: the frame is the bottom 100 pixels (1500 twips at 96 dpi).
-click_at() {
-    local x=$1 from_bottom=$2
-    read -r w h <<<"$(inner)"
-    xdotool mousemove --window "$window" "$x" $((h - from_bottom)) click 1
-}
-click_roll() { click_at 50 54; }
-click_reset() { click_at 250 54; }
-click_box() { click_at 150 51; }
 clear_box() { click_box; xdotool key --window "$window" End; for _ in $(seq 12); do xdotool key --window "$window" BackSpace; done; }
 no_error_box() { ! xdotool search --onlyvisible --name "^Kelvara$" >/dev/null 2>&1; }
 
@@ -126,9 +87,5 @@ shot after-error
 near "$(total after-error)" 100 11 || fail "no series after the error: $(total after-error) px"
 
 step "closing the window ends the program"
-xdotool windowactivate --sync "$window" key alt+F4
-for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$program" 2>/dev/null && fail "the program is still running"
-wait "$program" || fail "the program exited with an error"
-program=""
+close_program 5
 echo "end-to-end: all steps passed"
