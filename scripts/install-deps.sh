@@ -15,6 +15,7 @@ packages=(
     valgrind                           # the leak check of one real run
     openbox                            # a window manager, so that the end-to-end test can drag
     desktop-file-utils appstream       # validating the installed desktop entry and metainfo
+    binutils-mingw-w64-x86-64          # windres, to compile the Windows version record
 )
 
 missing=()
