@@ -21,8 +21,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <thread>
-
-extern char** environ;
+#include <unistd.h> // environ
 
 namespace {
 
@@ -39,7 +38,7 @@ constexpr auto kGiveUpAfter = std::chrono::seconds(20);
 constexpr unsigned long kWhite = 0xffffff;
 
 class RunningProgram {
-public:
+  public:
     explicit RunningProgram(const Program& program) {
         char* argv[] = {const_cast<char*>(program.path), nullptr};
         if (posix_spawn(&m_pid, program.path, nullptr, nullptr, argv, environ) != 0)
@@ -55,7 +54,7 @@ public:
     }
     [[nodiscard]] bool started() const { return m_pid != 0; }
 
-private:
+  private:
     pid_t m_pid = 0;
 };
 
@@ -69,12 +68,14 @@ bool hasTitle(Display* display, Window window, const char* prefix) {
 }
 
 // The program's top-level window, once it has been mapped.
-std::optional<Window> waitForMap(Display* display, const Program& program, Clock::time_point deadline) {
+std::optional<Window> waitForMap(Display* display, const Program& program,
+                                 Clock::time_point deadline) {
     while (Clock::now() < deadline) {
         while (XPending(display) > 0) {
             XEvent event;
             XNextEvent(display, &event);
-            if (event.type == MapNotify && hasTitle(display, event.xmap.window, program.titlePrefix))
+            if (event.type == MapNotify &&
+                hasTitle(display, event.xmap.window, program.titlePrefix))
                 return event.xmap.window;
         }
         std::this_thread::sleep_for(std::chrono::microseconds(200));
@@ -84,9 +85,11 @@ std::optional<Window> waitForMap(Display* display, const Program& program, Clock
 
 std::optional<unsigned long> cornerPixel(Display* display, Window window) {
     XWindowAttributes attributes;
-    if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.width < 4 || attributes.height < 4)
+    if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.width < 4 ||
+        attributes.height < 4)
         return std::nullopt;
-    XImage* image = XGetImage(display, window, attributes.width - 3, attributes.height - 3, 1, 1, AllPlanes, ZPixmap);
+    XImage* image = XGetImage(display, window, attributes.width - 3, attributes.height - 3, 1, 1,
+                              AllPlanes, ZPixmap);
     if (image == nullptr)
         return std::nullopt;
     const unsigned long pixel = XGetPixel(image, 0, 0) & kWhite;
@@ -94,7 +97,8 @@ std::optional<unsigned long> cornerPixel(Display* display, Window window) {
     return pixel;
 }
 
-bool waitForPixel(Display* display, Window window, unsigned long painted, Clock::time_point deadline) {
+bool waitForPixel(Display* display, Window window, unsigned long painted,
+                  Clock::time_point deadline) {
     while (Clock::now() < deadline) {
         if (cornerPixel(display, window) == painted)
             return true;
@@ -118,7 +122,8 @@ std::optional<unsigned long> settledPixel(Display* display, const Program& progr
 // One connection for the whole run: the X server may refuse a new one while
 // it is still tearing down the windows of the program killed just before.
 Display* serverConnection() {
-    static const std::unique_ptr<Display, int (*)(Display*)> connection(XOpenDisplay(nullptr), XCloseDisplay);
+    static const std::unique_ptr<Display, int (*)(Display*)> connection(XOpenDisplay(nullptr),
+                                                                        XCloseDisplay);
     if (connection)
         XSelectInput(connection.get(), DefaultRootWindow(connection.get()), SubstructureNotifyMask);
     return connection.get();
@@ -141,15 +146,20 @@ void startUntilPainted(benchmark::State& state, const Program& program) {
         const RunningProgram running(program);
         const auto window = waitForMap(display, program, start + kGiveUpAfter);
         if (!window || !waitForPixel(display, *window, *painted, start + kGiveUpAfter)) {
-            state.SkipWithError(window ? "the window was not painted in time" : "no window was mapped");
+            state.SkipWithError(window ? "the window was not painted in time"
+                                       : "no window was mapped");
             break;
         }
         state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
     }
 }
 
-void BM_StartMinimalWindow(benchmark::State& state) { startUntilPainted(state, kMinimalWindow); }
-void BM_StartKelvara(benchmark::State& state) { startUntilPainted(state, kKelvara); }
+void BM_StartMinimalWindow(benchmark::State& state) {
+    startUntilPainted(state, kMinimalWindow);
+}
+void BM_StartKelvara(benchmark::State& state) {
+    startUntilPainted(state, kKelvara);
+}
 
 } // namespace
 

@@ -21,7 +21,7 @@ QString accessibleName(QWidget* widget) {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void application_reports_version_1_00() {
         setApplicationInfo();
         QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));

@@ -9,7 +9,7 @@ namespace kelvara::test {
 class HighDpiTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void keeps_twips_and_draws_crisp_bars() {
         GuiWindow w;
         QCOMPARE(w.window()->devicePixelRatio(), 2.0);
@@ -18,8 +18,8 @@ private slots:
         QTest::mouseClick(w.find("cmdOptions"), Qt::LeftButton);
         QCOMPARE(w.window()->size(), w.innerPixels(10000, 8000));
         const QWidget* bar = w.find("Line1_5");
-        QCOMPARE(bar->height(), w.view().scale().toPixelSpan(w.form().array("Line1")(5).top() + 15,
-                                                              600).length);
+        QCOMPARE(bar->height(),
+                 w.view().scale().toPixelSpan(w.form().array("Line1")(5).top() + 15, 600).length);
 
         const QImage image = w.window()->grab().toImage();
         QCOMPARE(image.size(), w.window()->size() * 2);
