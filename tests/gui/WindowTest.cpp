@@ -108,6 +108,21 @@ class WindowTest : public QObject {
         }
         QVERIFY2(yellow > 10, qPrintable(QString::number(yellow)));
     }
+
+    void focused_screen_area_stays_black_inside_its_outline() {
+        GuiWindow w;
+        QWidget* screen = w.find("imgScreen");
+        screen->setFocus();
+        QTRY_VERIFY(screen->hasFocus());
+        const QImage image = screen->grab().toImage();
+        QCOMPARE(image.pixelColor(image.rect().center()), QColor(0, 0, 0));
+        QCOMPARE(image.pixelColor(10, 10), QColor(0, 0, 0));
+        int outlined = 0;
+        for (int x = 1; x < image.width() - 1; ++x) {
+            outlined += image.pixelColor(x, 1) != QColor(0, 0, 0) ? 1 : 0;
+        }
+        QVERIFY2(outlined > image.width() / 4, qPrintable(QString::number(outlined)));
+    }
 };
 
 } // namespace kelvara::test
