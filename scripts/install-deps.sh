@@ -12,10 +12,9 @@ packages=(
     fonts-dejavu-core                  # offscreen rendering needs an installed font
     xvfb xauth xdotool x11-utils       # the program under a real X server, driven as a user
     imagemagick                        # screenshots of it
-    valgrind                           # the leak check of one real run
     openbox                            # a window manager, so that the end-to-end test can drag
     desktop-file-utils appstream       # validating the installed desktop entry and metainfo
-    binutils-mingw-w64-x86-64          # windres, to compile the Windows version record
+    
 )
 
 missing=()

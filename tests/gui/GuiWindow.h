@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QWidget>
 
-#include <memory>
 #include <vector>
 
 namespace kelvara::test {
@@ -30,19 +29,17 @@ class GuiWindow {
     QWidget* window() const { return m_view.window(); }
     QtFormView& view() { return m_view; }
     Form& form() { return frmMain.form(); }
-    // The window's inner size in pixels for an outer size in twips, with the
-    // frame that the platform reports.
+    // The inner size in pixels for an outer size in twips, less the frame the platform reports.
     QSize innerPixels(float outerWidth, float outerHeight) {
-        const TwipScale& scale = m_view.scale();
-        return {scale.toPixels(outerWidth - form().frameWidth()),
-                scale.toPixels(outerHeight - form().frameHeight())};
+        return {m_view.scale().toPixels(outerWidth - form().frameWidth()),
+                m_view.scale().toPixels(outerHeight - form().frameHeight())};
     }
 
-    template <typename Widget = QWidget> Widget* find(const char* objectName) const {
-        if (window()->objectName() == QLatin1String(objectName)) {
-            return dynamic_cast<Widget*>(window());
-        }
-        return dynamic_cast<Widget*>(window()->findChild<QWidget*>(QLatin1String(objectName)));
+    template <typename Widget = QWidget> Widget* find(const QString& objectName) const {
+        return window()->findChild<Widget*>(objectName);
+    }
+    QWidget* find(const char* name, int index) const {
+        return find(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
     }
 
     SequenceRandom random;

@@ -12,8 +12,6 @@ namespace kelvara::test {
 
 class SequenceRandom : public RandomSource {
   public:
-    explicit SequenceRandom(std::vector<float> values = {0.5F}) : m_values(std::move(values)) {}
-
     void randomize() override { ++m_randomizes; }
     float next() override {
         const float value = m_values[m_next];
@@ -27,24 +25,19 @@ class SequenceRandom : public RandomSource {
     }
     int randomizes() const { return m_randomizes; }
 
-    // The value that makes a die show face (1 to 6).
-    static float face(int face) { return (static_cast<float>(face) - 0.5F) / 6.0F; }
-
     // All 36 throws of two dice in turn, so a long series spreads over the
     // sums exactly as fair dice would on average.
     static std::vector<float> everyThrowInTurn() {
         std::vector<float> values;
-        for (int first = 1; first <= 6; ++first) {
-            for (int second = 1; second <= 6; ++second) {
-                values.push_back(face(first));
-                values.push_back(face(second));
-            }
+        for (int first = 0; first < 36; ++first) {
+            values.push_back((static_cast<float>(first / 6) + 0.5F) / 6.0F);
+            values.push_back((static_cast<float>(first % 6) + 0.5F) / 6.0F);
         }
         return values;
     }
 
   private:
-    std::vector<float> m_values;
+    std::vector<float> m_values{0.5F};
     std::size_t m_next = 0;
     int m_randomizes = 0;
 };
