@@ -1,16 +1,20 @@
 // One roll series.
 #include "RollSeries.h"
 
+#include "ClockRandom.h"
 #include "Numeric.h"
 
 namespace kelvara {
 
-void cmdOptions_Click(const DiceWindow& w) {
+namespace {
+
+// The series itself, for any source of random numbers.
+template <typename Source> void cmdOptions_Click(const DiceWindow& w, Source& random) {
     w.frmMain.setMousePointer(MousePointer::Hourglass);
     for (std::int16_t i = 0; i <= 10; ++i) {
         w.lblAnzahl(i).setVisible(false);
     }
-    w.random.randomize();
+    random.randomize();
     const double N = numeric::toLoopBound(w.txtAnz.text());
     // A counted loop over a double bound: N may have a fraction or exceed 32
     // bits. It always ends: every roll raises a count, and a count overflows
@@ -18,9 +22,9 @@ void cmdOptions_Click(const DiceWindow& w) {
     for (double j = 1; j <= N; j += 1) { // NOLINT(clang-analyzer-security.FloatLoopCounter)
         // r * 6 + 1 in double precision: in single it would round up to the
         // next whole number for some r just below a multiple of 1/6.
-        const auto d1 = static_cast<float>(numeric::floorValue(double{w.random.next()} * 6 + 1));
+        const auto d1 = static_cast<float>(numeric::floorValue(double{random.next()} * 6 + 1));
         const std::int16_t d2 =
-            numeric::toInt16(numeric::floorValue(double{w.random.next()} * 6 + 1));
+            numeric::toInt16(numeric::floorValue(double{random.next()} * 6 + 1));
         const float k = d1 + static_cast<float>(d2) - 2.0F;
         Control& bar = w.Line1(numeric::toInt16(k));
         bar.setTop(double{bar.top()} - 1);
@@ -36,6 +40,17 @@ void cmdOptions_Click(const DiceWindow& w) {
         label.setVisible(true);
     }
     w.frmMain.setMousePointer(MousePointer::Arrow);
+}
+
+} // namespace
+
+void cmdOptions_Click(const DiceWindow& w) {
+    // The platform's own generator is drawn from directly: no virtual call per roll.
+    if (auto* own = dynamic_cast<ClockRandom*>(&w.random)) {
+        cmdOptions_Click(w, *own);
+    } else {
+        cmdOptions_Click(w, w.random);
+    }
 }
 
 } // namespace kelvara

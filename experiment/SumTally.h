@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 
 namespace kelvara {
 
@@ -12,14 +14,29 @@ class SumTally {
     static constexpr int size = 11;
 
     // The count at index; an index outside 0..10 is the index-out-of-range error.
-    std::int16_t operator()(std::int32_t index) const;
+    std::int16_t operator()(std::int32_t index) const { return m_counts[checkedSlot(index)]; }
     // One more roll of the sum at index. A count already at 32767 is the
-    // overflow error and stays as it is.
-    void increment(std::int32_t index);
+    // overflow error and stays as it is. Inline: a series calls it every roll.
+    void increment(std::int32_t index) {
+        std::int16_t& count = m_counts[checkedSlot(index)];
+        if (count == std::numeric_limits<std::int16_t>::max()) [[unlikely]] {
+            throwFull(index);
+        }
+        ++count;
+    }
     void clear() { m_counts.fill(0); }
     std::int32_t total() const;
 
   private:
+    static std::size_t checkedSlot(std::int32_t index) {
+        if (index < 0 || index >= size) [[unlikely]] {
+            throwOutOfRange(index);
+        }
+        return static_cast<std::size_t>(index);
+    }
+    [[noreturn]] static void throwOutOfRange(std::int32_t index);
+    [[noreturn]] static void throwFull(std::int32_t index);
+
     std::array<std::int16_t, size> m_counts{};
 };
 

@@ -101,6 +101,11 @@ void throwFloatingPoint(bool invalid) {
     throw FloatingPointError(invalid ? "ungültige Operation" : "Überlauf");
 }
 
+void throwNotSingle(double value) {
+    checked(value);
+    throwOverflow("Single");
+}
+
 void throwOverflow(const char* typeName) {
     throw OverflowError(std::string("Wert passt nicht in ") + typeName);
 }

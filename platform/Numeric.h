@@ -21,7 +21,7 @@ namespace kelvara::numeric {
 // The value itself, or the floating-point error if a step produced NaN or an
 // infinity (invalid operation, division by zero, overflow).
 inline double checked(double value) {
-    if (!std::isfinite(value)) {
+    if (!std::isfinite(value)) [[unlikely]] {
         throwFloatingPoint(std::isnan(value));
     }
     return value;
@@ -29,19 +29,20 @@ inline double checked(double value) {
 
 // Round to single precision, as a length property stores it. NaN and the
 // infinities are the floating-point error; a finite value beyond the single
-// range is the overflow error.
+// range is the overflow error. One test covers the common case; only a value
+// that fails it is told apart.
+[[noreturn]] void throwNotSingle(double value);
 inline float toSingle(double value) {
-    checked(value);
     const auto single = static_cast<float>(value);
-    if (std::isinf(single)) {
-        throwOverflow("Single");
+    if (!std::isfinite(single)) [[unlikely]] {
+        throwNotSingle(value);
     }
     return single;
 }
 
 namespace detail {
 // Round half to even without depending on the floating-point rounding mode.
-template <typename Int> Int roundToInteger(double value, const char* typeName) {
+template <typename Int> [[gnu::noinline]] Int roundToInteger(double value, const char* typeName) {
     constexpr double lowest = std::numeric_limits<Int>::min();
     constexpr double highest = std::numeric_limits<Int>::max();
     if (std::isnan(value)) {
@@ -60,12 +61,12 @@ template <typename Int> Int roundToInteger(double value, const char* typeName) {
     return static_cast<Int>(rounded);
 }
 
-template <typename Int> Int toInteger(double value, const char* typeName) {
+template <typename Int> [[gnu::always_inline]] inline Int toInteger(double value, const char* typeName) {
     // Most values handed over are whole already (dice, indexes): take them
     // straight through and round only the rest.
     if (value >= std::numeric_limits<Int>::min() && value <= std::numeric_limits<Int>::max()) {
         const auto whole = static_cast<Int>(value);
-        if (static_cast<double>(whole) == value) {
+        if (static_cast<double>(whole) == value) [[likely]] {
             return whole;
         }
     }
@@ -84,7 +85,7 @@ inline std::int32_t toInt32(double value) {
 
 // Whole part towards minus infinity; NaN is the floating-point error.
 inline double floorValue(double value) {
-    if (std::isnan(value)) {
+    if (std::isnan(value)) [[unlikely]] {
         throwFloatingPoint(true);
     }
     return std::floor(value);

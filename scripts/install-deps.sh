@@ -7,8 +7,10 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config          # toolchain
     qt6-base-dev libgl-dev             # Qt 6 Widgets
+    libpcg-cpp-dev                     # the random generator (header only)
     libx11-dev                         # Xlib, for the start-up benchmark
     libgtest-dev libbenchmark-dev      # tests and benchmarks
+    valgrind                           # instructions per roll, counted exactly by callgrind
     fonts-dejavu-core                  # offscreen rendering needs an installed font
     xvfb xauth xdotool x11-utils       # the program under a real X server, driven as a user
     imagemagick                        # screenshots of it

@@ -6,6 +6,8 @@
 #      minimal Qt window, both under Xvfb; median of five runs each
 #   4. startup_benchmark: process start until the window is first painted,
 #      against the minimal Qt window, under the same Xvfb
+#   5. instructions per roll under valgrind's callgrind, handler against the
+#      bare loop: exact counts that repeat from run to run
 set -euo pipefail
 build=${1:-build}
 reps=${REPS:-5}
@@ -51,3 +53,13 @@ echo "peak memory: minimal window ${base} KiB, kelvara ${ours} KiB, ratio $(awk 
 XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)} "$build/bench/startup_benchmark" \
     --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true 2>/dev/null |
     grep -E 'Benchmark|median'
+
+# Two lengths of series, so the fixed cost of a click drops out of the difference.
+instructions() {
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$build/bench/counted_rolls" "$1" "$2" 2>&1 |
+        awk '/Collected/ {print $NF}'
+}
+per_roll() { echo $((($(instructions "$1" 20000) - $(instructions "$1" 10000)) / 10000)); }
+handler=$(per_roll handler)
+bare=$(per_roll bare)
+echo "instructions per roll (callgrind): handler $handler, bare loop $bare, ratio $(awk "BEGIN {printf \"%.2f\", $handler / $bare}")"

@@ -36,6 +36,8 @@ TEST(ClockRandom, each_series_starts_from_the_clock) {
     now = 43;
     random.randomize();
     EXPECT_NE(random.next(), first[0]);
+    EXPECT_EQ(ClockRandom::toUnit(0), 0.0F);
+    EXPECT_EQ(ClockRandom::toUnit(0xFFFFFFFFU), 1.0F - 0x1p-24F); // never 1
 }
 
 } // namespace
