@@ -1,27 +1,32 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README, `make run` and `make test`, and the rest.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
 
-.PHONY: run test deps build bench clean
+.PHONY: run test bench deb clean
 
-deps:
-	@scripts/install-deps.sh
-
-build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
-	@cmake --build $(BUILD) -j$(JOBS)
-
-run: build
-	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-		echo "No display found; start it with:  xvfb-run -a $(BUILD)/kelvara"; exit 1; \
-	fi
+# Only the program: no tests, no benchmarks, nothing but what it needs.
+run:
+	@scripts/install-deps.sh run
+	@$(CONFIGURE) -DKELVARA_TESTS=OFF -DKELVARA_BENCHMARKS=OFF
+	@cmake --build $(BUILD) -j$(JOBS) --target kelvara
 	@$(BUILD)/kelvara
 
-test: build
+test:
+	@scripts/install-deps.sh test
+	@$(CONFIGURE) -DKELVARA_TESTS=ON -DKELVARA_BENCHMARKS=ON
+	@cmake --build $(BUILD) -j$(JOBS)
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-bench: build
+bench: test
 	@scripts/run-benchmarks.sh $(BUILD)
+
+# kelvara_1.00-1_amd64.deb in the build folder.
+deb:
+	@scripts/install-deps.sh test
+	@$(CONFIGURE)
+	@cmake --build $(BUILD) -j$(JOBS) --target kelvara kelvara_icons kelvara_changelog
+	@cd $(BUILD) && cpack -G DEB > /dev/null && ls "$$PWD"/kelvara_*.deb
 
 clean:
 	rm -rf $(BUILD)

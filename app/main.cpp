@@ -1,15 +1,13 @@
 // Kelvara: the sum of two dice as a histogram.
-#include "ApplicationInfo.h"
 #include "ClockRandom.h"
 #include "FrmMain.h"
 #include "FrmMainIcon.h"
+#include "GuiSession.h"
 #include "QtFormView.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    kelvara::setApplicationInfo();
+    const auto app = kelvara::openGuiSession(
+        argc, argv, {"Kelvara", "de.kelvara.Kelvara", KELVARA_VERSION, "kelvara"});
     kelvara::ClockRandom random;
     kelvara::FrmMain frmMain(random);
     kelvara::QtFormView view(frmMain.form(), kelvara::iconFromPixels(kelvara::frmMainIcon()));

@@ -1,23 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need.
+# Installs the Debian packages that one of the two commands needs:
+#   install-deps.sh run    building and running the program
+#   install-deps.sh test   all that, and everything the suite and benchmarks use
 # Does nothing when all are present; as a non-root user it prints the one
 # apt-get line to run instead.
 set -euo pipefail
 
 packages=(
-    cmake g++ make pkg-config          # toolchain
+    cmake g++ make                     # toolchain
     qt6-base-dev libgl-dev             # Qt 6 Widgets
     libpcg-cpp-dev                     # the random generator (header only)
-    libx11-dev                         # Xlib, for the start-up benchmark
-    libgtest-dev libbenchmark-dev      # tests and benchmarks
-    valgrind                           # instructions per roll, counted exactly by callgrind
-    fonts-dejavu-core                  # offscreen rendering needs an installed font
-    xvfb xauth xdotool x11-utils       # the program under a real X server, driven as a user
-    imagemagick                        # screenshots of it
-    openbox                            # a window manager, so that the end-to-end test can drag
-    desktop-file-utils appstream       # validating the installed desktop entry and metainfo
-    
+    qt6-wayland                        # Qt's native platform on Wayland desktops
+    qt6-translations-l10n              # the toolkit's own menus and buttons in German
+    fonts-dejavu-core                  # a font, for machines that have none
 )
+if [ "${1:-run}" = test ]; then
+    packages+=(
+        libgtest-dev libbenchmark-dev  # tests and benchmarks
+        libx11-dev                     # Xlib, for the start-up benchmark
+        valgrind                       # instructions per roll, counted exactly by callgrind
+        xvfb xauth x11-utils openbox   # a real X server with a window manager
+        xdotool wmctrl xclip           # driving it as a user: input, window states, the clipboard
+        imagemagick                    # screenshots, and reading them
+        weston                         # a Wayland compositor with a headless backend
+        desktop-file-utils appstream   # validating the desktop entry and metainfo
+        dpkg-dev file lintian          # building the Debian package and checking it
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
