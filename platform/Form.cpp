@@ -8,6 +8,11 @@
 
 namespace kelvara {
 
+namespace {
+constexpr const char* kDesktopOwnsSize =
+    "das Fenster ist maximiert, seine Größe legt der Desktop fest. Erst wiederherstellen, dann ändern.";
+} // namespace
+
 Form::Form(const FormDescription& description)
     : m_name(description.name), m_caption(description.caption),
       m_innerWidth(description.clientWidth), m_innerHeight(description.clientHeight) {
@@ -56,7 +61,7 @@ ControlArray& Form::array(std::string_view name) const {
 void Form::setWidth(double outerWidth) {
     const float outer = numeric::toSingle(outerWidth);
     if (m_state != WindowState::Normal) {
-        throw PropertyRefusedError("Fenstergröße ist vom Desktop festgelegt");
+        throw PropertyRefusedError(kDesktopOwnsSize);
     }
     resizeInner(std::max(0.0F, outer - m_frameWidth), m_innerHeight);
 }
@@ -64,16 +69,19 @@ void Form::setWidth(double outerWidth) {
 void Form::setHeight(double outerHeight) {
     const float outer = numeric::toSingle(outerHeight);
     if (m_state != WindowState::Normal) {
-        throw PropertyRefusedError("Fenstergröße ist vom Desktop festgelegt");
+        throw PropertyRefusedError(kDesktopOwnsSize);
     }
     resizeInner(m_innerWidth, std::max(0.0F, outer - m_frameHeight));
 }
 
-void Form::setFrameSize(double width, double height) {
+void Form::setFrameSize(double width, double height, Keep keep) {
     const float outerWidth = this->width();
     const float outerHeight = this->height();
     m_frameWidth = numeric::toSingle(width);
     m_frameHeight = numeric::toSingle(height);
+    if (keep == Keep::InnerSize) {
+        return;
+    }
     resizeInner(std::max(0.0F, outerWidth - m_frameWidth),
                 std::max(0.0F, outerHeight - m_frameHeight));
 }

@@ -64,9 +64,12 @@ class Form {
     float scaleHeight() const { return m_innerHeight; }
 
     // The frame's thickness (both sides added) as the desktop reports it.
-    // The outer size stays; the inner area shrinks or grows to make room,
-    // which raises the resize event if it changes.
-    void setFrameSize(double width, double height);
+    // Framing a window for the first time keeps its outer size: the inner
+    // area shrinks or grows to make room, which raises the resize event if it
+    // changes. Later the desktop changes the frame around an inner area it
+    // has already sized (maximizing, restoring), so the inner size stays.
+    enum class Keep { OuterSize, InnerSize };
+    void setFrameSize(double width, double height, Keep keep = Keep::OuterSize);
     float frameWidth() const { return m_frameWidth; }
     float frameHeight() const { return m_frameHeight; }
     // The size of one pixel, which gives picture boxes their one-pixel border.

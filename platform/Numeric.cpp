@@ -123,7 +123,20 @@ std::string toText(std::int16_t value) {
     return std::to_string(value);
 }
 
+namespace {
+// The text as the user reads it in a message: quoted, and cut short if long.
+std::string quoted(std::string_view text) {
+    constexpr std::size_t longest = 24;
+    std::string shown(text.substr(0, longest));
+    if (text.size() > longest) {
+        shown += "…";
+    }
+    return "„" + shown + "“";
+}
+} // namespace
+
 double toLoopBound(std::string_view text) {
+    const std::string_view asTyped = text;
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
@@ -131,7 +144,8 @@ double toLoopBound(std::string_view text) {
         text.remove_suffix(1);
     }
     if (numberLength(text) != text.size() || text.empty()) {
-        throw TypeMismatchError("keine Zahl");
+        throw TypeMismatchError(asTyped.empty() ? std::string("es steht keine Zahl da")
+                                                : quoted(asTyped) + " ist keine Zahl");
     }
     // from_chars takes no leading '+'.
     if (text.front() == '+') {
@@ -144,7 +158,7 @@ double toLoopBound(std::string_view text) {
         return text.front() == '-' ? -0.0 : 0.0;
     }
     if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-        throw TypeMismatchError("Zahl außerhalb des darstellbaren Bereichs");
+        throw TypeMismatchError(quoted(asTyped) + " ist zu groß, um damit zu zählen");
     }
     return value;
 }

@@ -15,9 +15,13 @@ constexpr int smallestPixelSize = 6;
 } // namespace
 
 PictureBoxWidget::PictureBoxWidget(const Control& control, QWidget* parent)
-    : QWidget(parent), m_control(control) {
+    : QWidget(parent), m_control(control), m_contents(new QWidget(this)) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBoxWidget::resizeEvent(QResizeEvent* /*event*/) {
+    m_contents->setGeometry(rect().adjusted(1, 1, -1, -1));
 }
 
 void PictureBoxWidget::paintEvent(QPaintEvent* /*event*/) {

@@ -9,15 +9,21 @@
 namespace kelvara {
 
 // A picture box: an opaque area with a one-pixel border that holds children.
+// The children live in the area inside the border, which clips them: a bar
+// taller than the box never paints over the border or outside it.
 class PictureBoxWidget : public QWidget {
   public:
     PictureBoxWidget(const Control& control, QWidget* parent);
 
+    QWidget* contents() const { return m_contents; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     const Control& m_control;
+    QWidget* m_contents;
 };
 
 // A rectangle shape, filled and outlined in the colours of its description.

@@ -20,7 +20,8 @@ namespace kelvara {
 
 namespace {
 
-constexpr float narrowestOuterWidth = 6500; // the layout widens any window narrower than this
+constexpr double narrowestInnerWidth = 6500; // the layout widens a window whose inner width is no wider
+constexpr double lowestInnerHeight = 1500 + 500 + 950 + 450 + 50; // frame, baseline, bar, count, border
 constexpr double defaultPoints = 8;         // the size the window's control sizes were made for
 
 double screenDpi() {
@@ -92,7 +93,7 @@ QtFormView::QtFormView(Form& form, const QIcon& icon, double dotsPerInch)
     m_form.setTwipsPerPixel(m_scale.twipsPerPixel());
     createWidgets();
     setTabOrder();
-    updateMinimumWidth();
+    setMinimumSize();
     m_form.setView(this);
     sync();
 }
@@ -121,7 +122,13 @@ QString QtFormView::messageFor(const RuntimeError& error) {
 
 void QtFormView::createWidgets() {
     for (Control* control : m_form.controls()) {
-        QWidget* parent = control->parent() != nullptr ? widgetOf(*control->parent()) : m_window;
+        QWidget* parent = m_window;
+        if (control->parent() != nullptr) {
+            parent = widgetOf(*control->parent());
+            if (auto* box = dynamic_cast<PictureBoxWidget*>(parent)) {
+                parent = box->contents();
+            }
+        }
         QWidget* widget = createWidget(*control, parent);
         widget->setObjectName(objectNameOf(*control));
         m_widgets[control] = widget;
@@ -157,10 +164,19 @@ QWidget* QtFormView::createWidget(Control& control, QWidget* parent) {
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(parent);
         box->installEventFilter(this);
-        // Pasting and input methods bypass the key filter; the model still
-        // learns the text so that a handler reads what the user sees.
-        connect(box, &QLineEdit::textEdited, this,
-                [&control](const QString& text) { control.setText(text.toStdString()); });
+        // Pasting, dropping, undo, input methods and assistive technology
+        // bypass the key filter; whatever the box shows, the model holds.
+        connect(box, &QLineEdit::textChanged, this, [&control, box] {
+            // One line: a pasted or dropped line break would be held but not
+            // shown, so it is taken out and the box holds what it shows.
+            QString shown = box->text();
+            if (shown.contains(QLatin1Char('\n')) || shown.contains(QLatin1Char('\r'))) {
+                shown.remove(QLatin1Char('\r')).replace(QLatin1Char('\n'), QString());
+                box->setText(shown); // raises this signal again, without line breaks
+                return;
+            }
+            control.setText(shown.toStdString());
+        });
         return box;
     }
     }
@@ -207,10 +223,10 @@ QFont QtFormView::fontFor(const Appearance& look) const {
 }
 
 QRect QtFormView::pixelRect(const Control& control) const {
-    // Positions count from the container's inner corner, inside its border.
-    const double inset = control.parent() != nullptr ? control.parent()->border() : 0.0;
-    const PixelSpan x = m_scale.toPixelSpan(inset + control.left(), control.width());
-    const PixelSpan y = m_scale.toPixelSpan(inset + control.top(), control.height());
+    // Positions count from the container's inner corner; a picture box's
+    // children sit in its contents, which starts inside its border.
+    const PixelSpan x = m_scale.toPixelSpan(control.left(), control.width());
+    const PixelSpan y = m_scale.toPixelSpan(control.top(), control.height());
     return {x.start, y.start, x.length, y.length};
 }
 
@@ -324,16 +340,24 @@ void QtFormView::windowFramed() {
     const double width = m_scale.toTwips(std::max(0, frame.width()));
     const double height = m_scale.toTwips(std::max(0, frame.height()));
     if (width != m_form.frameWidth() || height != m_form.frameHeight()) {
-        m_form.setFrameSize(width, height);
-        updateMinimumWidth();
+        // Only the first frame is put around the size the program asked for;
+        // a later one (a maximized window loses its borders, a restored one
+        // gets them back) surrounds the inner size the desktop has set, and
+        // taking it out of that size would shrink the window on every restore.
+        m_form.setFrameSize(width, height, m_framed ? Form::Keep::InnerSize : Form::Keep::OuterSize);
+        m_framed = true;
     }
 }
 
-void QtFormView::updateMinimumWidth() {
-    // Stopping a drag at the limit keeps the window from fighting the
-    // pointer; the layout still widens anything that gets narrower.
-    m_window->setMinimumWidth(
-        std::max(1, m_scale.toPixels(narrowestOuterWidth - m_form.frameWidth())));
+void QtFormView::setMinimumSize() {
+    // The smallest window a user can make still takes the layout's wide
+    // branch, which sizes the screen area to the window: one pixel more than
+    // the narrow limit. Its height leaves room for the frame band, the sums
+    // and a bar of 950 twips with its count, as tall as the sum 7 of a series
+    // of 5000 rolls gets. Narrower still only comes from the program's own
+    // size writes or a desktop without a window manager; the layout widens that.
+    m_window->setMinimumSize(static_cast<int>(std::floor(narrowestInnerWidth / m_scale.twipsPerPixel())) + 1,
+                             m_scale.toPixels(lowestInnerHeight));
 }
 
 void QtFormView::mousePointerChanged(int pointer) {

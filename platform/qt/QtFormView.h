@@ -61,7 +61,7 @@ class QtFormView final : public QObject, public FormView {
     void windowResized();
     void windowStateChanged();
     void windowFramed();
-    void updateMinimumWidth();
+    void setMinimumSize();
     bool filterKey(QObject* watched, QKeyEvent* key);
 
     Form& m_form;
@@ -72,6 +72,7 @@ class QtFormView final : public QObject, public FormView {
     ErrorPresenter m_presentError;
     bool m_syncing = false;
     bool m_busyCursor = false;
+    bool m_framed = false; // the desktop has reported a frame once
 };
 
 // A square icon from its row-major 0xAARRGGBB pixels.

@@ -92,6 +92,20 @@ TEST_F(RollSeries, full_count_ends_every_series_at_its_roll_until_reset) {
     EXPECT_EQ(view.errors().size(), 2U);
 }
 
+TEST(SumTallyMessage, names_the_sum_the_user_sees_and_the_way_out) {
+    SumTally tally;
+    for (int roll = 0; roll < 32767; ++roll) {
+        tally.increment(5);
+    }
+    try {
+        tally.increment(5);
+        ADD_FAILURE() << "no overflow";
+    } catch (const OverflowError& error) {
+        EXPECT_NE(std::string(error.what()).find("die Summe 7 hat schon 32767"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("„CLS“ leert"), std::string::npos) << error.what();
+    }
+}
+
 TEST_F(RollSeries, faces_change_exactly_at_each_sixth) {
     // r = 0 is a one and the largest value below 1 a six. Just below k/6 the
     // face is still k, which single-precision arithmetic would round up.

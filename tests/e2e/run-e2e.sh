@@ -85,6 +85,33 @@ click_roll
 no_error_box || fail "an error box: letters reached the box"
 near "$(rolls_shown typed)" 3000 150 || fail "bars stand for $(rolls_shown typed) rolls, not 3000"
 
+step "a line pasted with the middle button is what the next series rolls"
+clear_box
+printf '2000\n' | xclip -selection primary
+click_at 150 51 2
+click_roll
+no_error_box || fail "an error box after pasting a line"
+near "$(rolls_shown pasted)" 5000 200 || fail "bars stand for $(rolls_shown pasted) rolls, not 3000 + 2000"
+
+step "maximised and restored three times, the window keeps its size"
+read -r w0 h0 <<<"$(inner)"
+for cycle in 1 2 3; do
+    wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
+    sleep 0.6
+    read -r w h <<<"$(inner)"
+    [ "$w" -gt 1000 ] || fail "cycle $cycle: not maximised (${w}x$h)"
+    wmctrl -i -r "$window" -b remove,maximized_vert,maximized_horz
+    sleep 0.6
+    [ "$(inner)" = "$w0 $h0" ] || fail "cycle $cycle: restored to $(inner), not $w0 $h0"
+done
+
+step "sized straight to the limit, every bar and sum stays in the window"
+xdotool windowsize "$window" 432 600
+sleep 0.6
+read -r w h <<<"$(inner)"
+[ "$w" -ge 434 ] || fail "inner width $w px, not above 6500 twips"
+near "$(rolls_shown smallest)" 5000 200 || fail "at the limit the bars stand for $(rolls_shown smallest) rolls"
+
 step "dragged narrower than the limit, the window stops at 6500 twips"
 read -r x y <<<"$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')"
 read -r w h <<<"$(inner)"
@@ -93,8 +120,8 @@ xdotool mousemove $((x + w + r - 2)) $((y + h + b - 2)) mousedown 1
 for _ in $(seq 15); do xdotool mousemove_relative -- -20 -2; sleep 0.03; done
 xdotool mouseup 1
 sleep 0.4
-read -r w h <<<"$(outer)"
-near "$w" 433 1 || fail "outer width $w px after the drag, not 433"
+read -r w h <<<"$(inner)"
+[ "$w" = 434 ] || fail "inner width $w px after the drag, not 434"
 
 step "an empty box reports an error and the window goes on"
 clear_box

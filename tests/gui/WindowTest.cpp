@@ -2,8 +2,12 @@
 #include "ControlWidgets.h"
 #include "GuiWindow.h"
 
+#include "GuiSession.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QLineEdit>
 #include <QTest>
 
@@ -108,24 +112,59 @@ class WindowTest : public QObject {
         QCOMPARE(w.frmMain.Tally().total(), 12);
     }
 
-    void narrower_than_the_limit_comes_back_and_the_frame_stays_put() {
+    void smallest_window_shows_every_bar_and_the_frame_stays_put() {
         GuiWindow w;
         const QList<QWidget*> inFrame = w.find(QStringLiteral("frmOptions"))->findChildren<QWidget*>();
         QList<QRect> before;
         for (const QWidget* each : inFrame) {
             before.append(each->geometry());
         }
-        const QRect screenBefore = w.find(QStringLiteral("imgScreen"))->geometry();
-        w.window()->resize(300, 500);
-        QTRY_COMPARE(w.window()->width(), w.innerPixels(6500, 0).width());
-        QCOMPARE(w.find(QStringLiteral("imgScreen"))->geometry(), screenBefore);
-        QCOMPARE(w.find(QStringLiteral("frmOptions"))->geometry(), QRect(0, 400, w.window()->width(), 100));
+        w.window()->resize(300, 100);
+        QTRY_COMPARE(w.window()->size(), QSize(434, 230)); // just wider than 6500 twips
+        QCOMPARE(w.form().scaleWidth(), 6510.0F);
+        const QRect screen = w.find(QStringLiteral("imgScreen"))->geometry();
+        QCOMPARE(screen, QRect(0, 0, 434, 130));
+        for (const char* name : {"Line1", "lblNr", "lblAnzahl"}) {
+            const QRect each = w.find(name, 10)->geometry().translated(screen.topLeft() + QPoint(1, 1));
+            QVERIFY2(screen.contains(each), name);
+        }
         w.window()->resize(800, 600);
         QTRY_COMPARE(w.find(QStringLiteral("imgScreen"))->geometry(), QRect(0, 0, 800, 500));
         for (int i = 0; i < inFrame.size(); ++i) {
             QCOMPARE(inFrame[i]->geometry(), before[i]);
         }
         QVERIFY(w.errors.empty());
+    }
+
+    void series_reads_the_text_the_box_shows_by_every_route() {
+        GuiWindow w;
+        auto* box = w.find<QLineEdit>(QStringLiteral("txtAnz"));
+        box->selectAll();
+        QApplication::clipboard()->setText(QStringLiteral("30\n"));
+        box->paste();
+        QCOMPARE(w.form().control("txtAnz").text(), box->text().toStdString());
+        QTest::mouseClick(w.find(QStringLiteral("cmdOptions")), Qt::LeftButton);
+        QCOMPARE(w.frmMain.Tally().total(), 30);
+        QAccessibleEditableTextInterface* editable =
+            QAccessible::queryAccessibleInterface(box)->editableTextInterface();
+        editable->replaceText(0, static_cast<int>(box->text().size()), QStringLiteral("12"));
+        QTest::mouseClick(w.find(QStringLiteral("cmdOptions")), Qt::LeftButton);
+        QCOMPARE(box->text(), QStringLiteral("12"));
+        QCOMPARE(w.frmMain.Tally().total(), 42);
+        box->undo();
+        QCOMPARE(w.form().control("txtAnz").text(), box->text().toStdString());
+        QVERIFY(w.errors.empty());
+    }
+
+    void toolkit_menus_speak_german() {
+        GuiWindow w;
+        const std::unique_ptr<QMenu> menu(w.find<QLineEdit>(QStringLiteral("txtAnz"))->createStandardContextMenu());
+        QStringList texts;
+        for (const QAction* action : menu->actions()) {
+            texts.append(action->text());
+        }
+        QVERIFY2(texts.join(QLatin1Char(' ')).remove(QLatin1Char('&')).contains(QStringLiteral("Einfügen")),
+                 qPrintable(texts.join(QLatin1Char(' '))));
     }
 
     void screen_area_is_black_inside_its_border_and_outline() {
@@ -141,12 +180,18 @@ class WindowTest : public QObject {
             outlined += image.pixelColor(x, 1) != QColor(0, 0, 0) ? 1 : 0;
         }
         QVERIFY(outlined > image.width() / 4);
-        const QRect sum = w.find("lblNr", 5)->geometry();
+        const QRect sum = w.find("lblNr", 5)->geometry().translated(1, 1);
         int yellow = 0;
         for (int x = sum.left(); x <= sum.right(); ++x) {
             yellow += image.pixelColor(x, sum.center().y()) == QColor(255, 255, 0) ? 1 : 0;
         }
         QVERIFY(yellow > 0);
+        w.form().array("Line1")(5).setHeight(20000); // taller than the screen area
+        w.form().userResize(9000, 7000);
+        const QImage tall = screen->grab().toImage();
+        const int barX = w.find("Line1", 5)->geometry().center().x() + 1;
+        QCOMPARE(tall.pixel(barX, 0), screen->palette().color(QPalette::Mid).rgb());
+        QCOMPARE(tall.pixelColor(barX, 1), QColor(0, 192, 0));
     }
 
     void reset_while_maximized_keeps_the_window_maximized() {
@@ -165,5 +210,9 @@ class WindowTest : public QObject {
 
 } // namespace kelvara::test
 
-QTEST_MAIN(kelvara::test::WindowTest)
+int main(int argc, char* argv[]) {
+    const auto app = kelvara::openGuiSession(argc, argv, {"Kelvara", "de.kelvara.Kelvara", "1.00", "WindowTest"});
+    kelvara::test::WindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "WindowTest.moc"
