@@ -49,7 +49,8 @@ void BM_BareLoop(benchmark::State& state) {
     ClockRandom random;
     double rolls = 0;
     for (auto _ : state) {
-        rolls += bareLoop([&] { return random.next(); }, [&] { random.randomize(); }, rollsOf(state));
+        rolls +=
+            bareLoop([&] { return random.next(); }, [&] { random.randomize(); }, rollsOf(state));
     }
     reportPerRoll(state, rolls);
 }
@@ -57,8 +58,10 @@ void BM_BareLoop(benchmark::State& state) {
 void BM_BareLoopMt19937(benchmark::State& state) {
     std::mt19937 engine;
     const auto seed = [&] {
-        const auto now = static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
-        std::seed_seq sequence{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32)};
+        const auto now = static_cast<std::uint64_t>(
+            std::chrono::high_resolution_clock::now().time_since_epoch().count());
+        std::seed_seq sequence{static_cast<std::uint32_t>(now),
+                               static_cast<std::uint32_t>(now >> 32)};
         engine.seed(sequence);
     };
     double rolls = 0;
@@ -76,7 +79,8 @@ void BM_HeadlessSeries(benchmark::State& state) {
     Form& form = frmMain.form();
     form.load();
     const std::int64_t n = state.range(0);
-    form.control("txtAnz").setText(n == 0 ? "1000000000" : std::to_string(std::max<std::int64_t>(n, 0)));
+    form.control("txtAnz").setText(n == 0 ? "1000000000"
+                                          : std::to_string(std::max<std::int64_t>(n, 0)));
     double rolls = 0;
     for (auto _ : state) {
         if (n >= 0) { // a click without rolls changes nothing to reset
@@ -96,6 +100,11 @@ void BM_HeadlessSeries(benchmark::State& state) {
 
 BENCHMARK(BM_BareLoop)->Arg(5000)->Arg(0)->ArgName("rolls")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BareLoopMt19937)->Arg(5000)->Arg(0)->ArgName("rolls")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_HeadlessSeries)->Arg(5000)->Arg(0)->Arg(-1)->ArgName("rolls")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HeadlessSeries)
+    ->Arg(5000)
+    ->Arg(0)
+    ->Arg(-1)
+    ->ArgName("rolls")
+    ->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -14,8 +14,9 @@ void SumTally::throwOutOfRange(std::int32_t index) {
 
 void SumTally::throwFull(std::int32_t index) {
     // Named as the user sees it: the sum under the bar, and the way out.
-    throw OverflowError("die Summe " + std::to_string(index + 2) +
-                        " hat schon 32767 Würfe, mehr kann sie nicht zählen. „CLS“ leert das Histogramm.");
+    throw OverflowError(
+        "die Summe " + std::to_string(index + 2) +
+        " hat schon 32767 Würfe, mehr kann sie nicht zählen. „CLS“ leert das Histogramm.");
 }
 
 std::int32_t SumTally::total() const {

@@ -9,8 +9,8 @@
 namespace kelvara {
 
 namespace {
-constexpr const char* kDesktopOwnsSize =
-    "das Fenster ist maximiert, seine Größe legt der Desktop fest. Erst wiederherstellen, dann ändern.";
+constexpr const char* kDesktopOwnsSize = "das Fenster ist maximiert, seine Größe legt der Desktop "
+                                         "fest. Erst wiederherstellen, dann ändern.";
 } // namespace
 
 Form::Form(const FormDescription& description)

@@ -61,7 +61,8 @@ template <typename Int> [[gnu::noinline]] Int roundToInteger(double value, const
     return static_cast<Int>(rounded);
 }
 
-template <typename Int> [[gnu::always_inline]] inline Int toInteger(double value, const char* typeName) {
+template <typename Int>
+[[gnu::always_inline]] inline Int toInteger(double value, const char* typeName) {
     // Most values handed over are whole already (dice, indexes): take them
     // straight through and round only the rest.
     if (value >= std::numeric_limits<Int>::min() && value <= std::numeric_limits<Int>::max()) {

@@ -40,10 +40,12 @@ void loadToolkitTranslations(QApplication& app) {
 
 } // namespace
 
-std::unique_ptr<QApplication> openGuiSession(int& argc, char** argv, const ProgramIdentity& identity) {
+std::unique_ptr<QApplication> openGuiSession(int& argc, char** argv,
+                                             const ProgramIdentity& identity) {
     g_noDisplayLine = std::string(identity.name) +
                       " braucht eine grafische Sitzung (X11 oder Wayland). Ohne Bildschirm "
-                      "starten mit:  xvfb-run -a " + identity.command + "\n";
+                      "starten mit:  xvfb-run -a " +
+                      identity.command + "\n";
     QtMessageHandler previous = qInstallMessageHandler(holdBack);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);

@@ -13,11 +13,12 @@ struct ProgramIdentity {
     const char* name;            // the name people see, and the X11 window class
     const char* desktopFileName; // the desktop entry's name, and the Wayland app id
     const char* version;
-    const char* command;         // how the program is started, for the hint without a display
+    const char* command; // how the program is started, for the hint without a display
 };
 
 // When no display can be reached it does not return: it prints one line to
 // stderr and ends the process with a non-zero status.
-std::unique_ptr<QApplication> openGuiSession(int& argc, char** argv, const ProgramIdentity& identity);
+std::unique_ptr<QApplication> openGuiSession(int& argc, char** argv,
+                                             const ProgramIdentity& identity);
 
 } // namespace kelvara

@@ -20,9 +20,11 @@ namespace kelvara {
 
 namespace {
 
-constexpr double narrowestInnerWidth = 6500; // the layout widens a window whose inner width is no wider
-constexpr double lowestInnerHeight = 1500 + 500 + 950 + 450 + 50; // frame, baseline, bar, count, border
-constexpr double defaultPoints = 8;         // the size the window's control sizes were made for
+constexpr double narrowestInnerWidth =
+    6500; // the layout widens a window whose inner width is no wider
+constexpr double lowestInnerHeight =
+    1500 + 500 + 950 + 450 + 50;    // frame, baseline, bar, count, border
+constexpr double defaultPoints = 8; // the size the window's control sizes were made for
 
 double screenDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -344,7 +346,8 @@ void QtFormView::windowFramed() {
         // a later one (a maximized window loses its borders, a restored one
         // gets them back) surrounds the inner size the desktop has set, and
         // taking it out of that size would shrink the window on every restore.
-        m_form.setFrameSize(width, height, m_framed ? Form::Keep::InnerSize : Form::Keep::OuterSize);
+        m_form.setFrameSize(width, height,
+                            m_framed ? Form::Keep::InnerSize : Form::Keep::OuterSize);
         m_framed = true;
     }
 }
@@ -356,8 +359,9 @@ void QtFormView::setMinimumSize() {
     // and a bar of 950 twips with its count, as tall as the sum 7 of a series
     // of 5000 rolls gets. Narrower still only comes from the program's own
     // size writes or a desktop without a window manager; the layout widens that.
-    m_window->setMinimumSize(static_cast<int>(std::floor(narrowestInnerWidth / m_scale.twipsPerPixel())) + 1,
-                             m_scale.toPixels(lowestInnerHeight));
+    m_window->setMinimumSize(
+        static_cast<int>(std::floor(narrowestInnerWidth / m_scale.twipsPerPixel())) + 1,
+        m_scale.toPixels(lowestInnerHeight));
 }
 
 void QtFormView::mousePointerChanged(int pointer) {

@@ -31,7 +31,6 @@ TEST_F(RollSeries, series_add_up_across_a_resize) {
     expectBarsAndLabelsShowTally();
     EXPECT_EQ(view.pointerChanges(), (std::vector{11, 1}));
     EXPECT_EQ(random.randomizes(), 1);
-    EXPECT_EQ(view.syncs(), 1);
     form.userResize(8000, 6000);
     rollSeries("40000");
     EXPECT_EQ(frmMain.Tally().total(), 45000);
@@ -55,9 +54,8 @@ TEST_P(RollCount, rolls_while_the_counter_stays_within_the_text) {
     if (GetParam().rolls < 0) {
         EXPECT_EQ(view.errors(), std::vector{ErrorKind::TypeMismatch});
         EXPECT_EQ(frmMain.Tally().total(), 7);
-        EXPECT_EQ(Line1(6).height(), 7); // 4 + 4 each time
+        EXPECT_EQ(Line1(6).height(), 7);      // 4 + 4 each time
         EXPECT_FALSE(lblAnzahl(6).visible()); // hidden before the text was read
-        EXPECT_EQ(form.mousePointer(), MousePointer::Default);
         return;
     }
     EXPECT_EQ(frmMain.Tally().total(), 7 + GetParam().rolls);
@@ -70,7 +68,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CountCase{"zero", "0", 0}, CountCase{"negative", "-5", 0},
                       CountCase{"below_one", "0.99", 0}, CountCase{"fraction", "2.5", 2},
                       CountCase{"empty", "", -1}, CountCase{"letters", "zwölf", -1},
-                      CountCase{"nul_byte", std::string("5\0" "0", 3), -1},
                       CountCase{"huge", "1e400", -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -78,6 +75,8 @@ TEST_F(RollSeries, full_count_ends_every_series_at_its_roll_until_reset) {
     random.setValues({0.0F}); // every roll is 1 + 1
     rollSeries("40000");
     EXPECT_EQ(view.errors(), std::vector{ErrorKind::Overflow});
+    EXPECT_NE(view.lastMessage().find("die Summe 2 hat schon 32767 Würfe"), std::string::npos);
+    EXPECT_NE(view.lastMessage().find("„CLS“ leert das Histogramm"), std::string::npos);
     EXPECT_EQ(frmMain.Tally()(0), 32767);
     EXPECT_EQ(Line1(0).height(), 32768); // the bar moved before the count failed
     EXPECT_EQ(Line1(0).top() + Line1(0).height(), frmOptions().top() - 500);
@@ -92,27 +91,14 @@ TEST_F(RollSeries, full_count_ends_every_series_at_its_roll_until_reset) {
     EXPECT_EQ(view.errors().size(), 2U);
 }
 
-TEST(SumTallyMessage, names_the_sum_the_user_sees_and_the_way_out) {
-    SumTally tally;
-    for (int roll = 0; roll < 32767; ++roll) {
-        tally.increment(5);
-    }
-    try {
-        tally.increment(5);
-        ADD_FAILURE() << "no overflow";
-    } catch (const OverflowError& error) {
-        EXPECT_NE(std::string(error.what()).find("die Summe 7 hat schon 32767"), std::string::npos) << error.what();
-        EXPECT_NE(std::string(error.what()).find("„CLS“ leert"), std::string::npos) << error.what();
-    }
-}
-
 TEST_F(RollSeries, faces_change_exactly_at_each_sixth) {
     // r = 0 is a one and the largest value below 1 a six. Just below k/6 the
     // face is still k, which single-precision arithmetic would round up.
     const float belowOne = std::nextafter(1.0F, 0.0F);
     for (int k = 0; k <= 5; ++k) {
         const float justBelow = k == 0 ? 0.0F : std::nextafter(static_cast<float>(k) / 6.0F, 0.0F);
-        const int face = k == 0 || static_cast<double>(justBelow) < k / 6.0 ? std::max(k, 1) : k + 1;
+        const int face =
+            k == 0 || static_cast<double>(justBelow) < k / 6.0 ? std::max(k, 1) : k + 1;
         random.setValues({justBelow, belowOne});
         form.click("cmdCancel");
         rollSeries("1");

@@ -21,9 +21,7 @@ class GuiWindow {
             [this](QWidget*, const RuntimeError& error) { errors.push_back(error.kind()); });
         m_view.start();
         window()->activateWindow();
-        if (!QTest::qWaitForWindowExposed(window())) {
-            qWarning("window not exposed");
-        }
+        QVERIFY(QTest::qWaitForWindowExposed(window()));
     }
 
     QWidget* window() const { return m_view.window(); }
