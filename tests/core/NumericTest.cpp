@@ -71,11 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BoundCase{"inner_blank", "1 2", nan}, BoundCase{"comma", "1,5", nan},
                       BoundCase{"bare_exponent", "1e", nan}, BoundCase{"lone_point", ".", nan},
                       BoundCase{"newline", "3000\n", nan}, BoundCase{"beyond_double", "1e400", nan},
-                      BoundCase{"nul_inside",
-                                std::string("12\0"
-                                            "3",
-                                            4),
-                                nan}),
+                      BoundCase{"nul_inside", std::string{'1', '2', '\0', '3'}, nan}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
