@@ -24,6 +24,7 @@ class Control {
     Control* parent() const { return m_parent; }
     const std::vector<Control*>& children() const { return m_children; }
     int tabIndex() const { return m_tabIndex; }
+    const std::string& labelFor() const { return m_labelFor; }
     const Appearance& look() const { return m_look; }
 
     float left() const { return m_left; }
@@ -66,6 +67,7 @@ class Control {
     float m_border = 0;
     std::string m_caption; // the caption, or a text box's text
     bool m_visible;
+    std::string m_labelFor;
 };
 
 } // namespace kelvara

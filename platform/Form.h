@@ -99,6 +99,11 @@ class Form {
     using Namer = std::function<std::string(const Control&)>;
     void setAccessibleNamer(Namer namer) { m_namer = std::move(namer); }
     std::string accessibleName(const Control& control) const;
+    // What a screen reader adds to the name; empty unless the window says otherwise.
+    void setAccessibleDescriber(Namer describer) { m_describer = std::move(describer); }
+    std::string accessibleDescription(const Control& control) const {
+        return m_describer ? m_describer(control) : std::string();
+    }
 
     // The view to sync and report to; null puts back the built-in null view.
     void setView(FormView* view) { m_view = view != nullptr ? view : &m_nullView; }
@@ -127,6 +132,7 @@ class Form {
     std::map<std::string, KeyHandler, std::less<>> m_keyPresses;
 
     Namer m_namer;
+    Namer m_describer;
     NullView m_nullView;
     FormView* m_view = &m_nullView;
     int m_depth = 0;                           // events running, the nested one included

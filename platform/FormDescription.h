@@ -27,6 +27,7 @@ struct ControlDescription {
     int tabIndex = -1;   // -1: the control has no place in the tab order
     bool visible = true;
     Appearance look;
+    std::string labelFor; // a label: the control it names for assistive technology
 };
 
 // A control of a kind at a place, everything else at its default.

@@ -19,16 +19,16 @@ FrmMain::FrmMain(RandomSource& random)
       m_lblAnzahl(m_form.array("lblAnzahl")), m_random(random) {
     bindEvents();
     m_form.setAccessibleNamer([this](const Control& control) { return accessibleName(control); });
+    m_form.setAccessibleDescriber(
+        [this](const Control& control) { return accessibleDescription(control); });
 }
 
 std::string FrmMain::accessibleName(const Control& control) const {
-    // A screen reader reads the histogram bar by bar: "Summe 7: 833".
-    const std::string sum = "Summe " + std::to_string(control.index() + 2);
-    if (control.name() == "Line1" || control.name() == "lblAnzahl") {
-        return sum + ": " + std::to_string(m_Tally(control.index()));
-    }
-    if (control.name() == "lblNr") {
-        return sum;
+    // A screen reader reads the histogram bar by bar, as tall as it stands:
+    // "Summe 7: 833".
+    if (control.name() == "Line1") {
+        return "Summe " + std::to_string(control.index() + 2) + ": " +
+               std::to_string(barHeight(control.index()));
     }
     if (control.name() == "imgScreen") {
         return "Histogramm der Augensummen";
@@ -37,6 +37,31 @@ std::string FrmMain::accessibleName(const Control& control) const {
         return "Anzahl der Würfe";
     }
     return control.caption();
+}
+
+std::string FrmMain::accessibleDescription(const Control& control) const {
+    // The whole histogram in one sentence, on the screen area and on both
+    // buttons: a screen reader speaks a change to the focused object's
+    // description, so the result of a series is heard where the user is.
+    if (control.name() != "imgScreen" && control.name() != "cmdOptions" &&
+        control.name() != "cmdCancel") {
+        return {};
+    }
+    std::int32_t total = 0;
+    std::string sums;
+    for (std::int16_t i = 0; i <= 10; ++i) {
+        total += barHeight(i);
+        sums += (i == 0 ? "Summe " : ", Summe ") + std::to_string(i + 2) + ": " +
+                std::to_string(barHeight(i));
+    }
+    if (total == 0) {
+        return "Das Histogramm ist leer.";
+    }
+    return std::to_string(total) + (total == 1 ? " Wurf. " : " Würfe. ") + sums + ".";
+}
+
+std::int32_t FrmMain::barHeight(std::int32_t i) const {
+    return static_cast<std::int32_t>(m_Line1(i).height());
 }
 
 void FrmMain::bindEvents() {

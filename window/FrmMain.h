@@ -33,6 +33,8 @@ class FrmMain {
     void txtAnz_KeyPress(std::int16_t& KeyAscii);
     void bindEvents();
     std::string accessibleName(const Control& control) const;
+    std::string accessibleDescription(const Control& control) const;
+    std::int32_t barHeight(std::int32_t i) const;
 
     Form& frmMain() { return m_form; }
     Control& imgScreen() { return m_imgScreen; }

@@ -89,6 +89,7 @@ FormDescription describe() {
                                  1155, 435, "Würfeln", 1));
     form.controls.push_back(lone(ControlKind::Label, "Label1", "frmOptions", 1680, 360, 1455, 375,
                                  "Anzahl der Würfe:", 26));
+    form.controls.back().labelFor = "txtAnz";
     return form;
 }
 

@@ -57,7 +57,7 @@ void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
 }
 
 LabelWidget::LabelWidget(const Control& control, QWidget* parent)
-    : QWidget(parent), m_control(control) {
+    : QLabel(parent), m_control(control) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

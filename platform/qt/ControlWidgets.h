@@ -4,6 +4,7 @@
 
 #include "Control.h"
 
+#include <QLabel>
 #include <QWidget>
 
 namespace kelvara {
@@ -31,6 +32,8 @@ class ShapeWidget : public QWidget {
   public:
     ShapeWidget(const Control& control, QWidget* parent);
 
+    const Control& control() const { return m_control; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -43,7 +46,10 @@ class ShapeWidget : public QWidget {
 // too narrow, or for a left-aligned caption that does not fit the label, is
 // it drawn in a smaller face. The label's own rectangle inside
 // the widget is its body; background is painted there alone.
-class LabelWidget : public QWidget {
+//
+// A QLabel underneath, for what assistive technology knows of labels: its
+// role, and the control it names (its buddy). It paints itself all the same.
+class LabelWidget : public QLabel {
   public:
     LabelWidget(const Control& control, QWidget* parent);
 

@@ -1,6 +1,8 @@
 // Opening the Qt application.
 #include "GuiSession.h"
 
+#include "AccessibleWidgets.h"
+
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -57,6 +59,7 @@ std::unique_ptr<QApplication> openGuiSession(int& argc, char** argv,
     QApplication::setApplicationVersion(QString::fromUtf8(identity.version));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(identity.desktopFileName));
     loadToolkitTranslations(*app);
+    installAccessibleWidgets();
     return app;
 }
 

@@ -1,6 +1,7 @@
 // The Qt front end of a Form.
 #include "QtFormView.h"
 
+#include "AccessibleWidgets.h"
 #include "ControlWidgets.h"
 
 #include <QApplication>
@@ -135,6 +136,12 @@ void QtFormView::createWidgets() {
         widget->setObjectName(objectNameOf(*control));
         m_widgets[control] = widget;
         m_controlOf[widget] = control;
+    }
+    for (const Control* control : m_form.controls()) {
+        if (!control->labelFor().empty()) {
+            static_cast<LabelWidget*>(widgetOf(*control))
+                ->setBuddy(widgetOf(m_form.control(control->labelFor())));
+        }
     }
 }
 
@@ -291,9 +298,15 @@ void QtFormView::syncControl(const Control& control) {
         widget->setGeometry(rect);
         break;
     }
+    // Set only on a change: each set tells a screen reader that it changed.
     const QString accessibleName = QString::fromStdString(m_form.accessibleName(control));
     if (widget->accessibleName() != accessibleName) {
         widget->setAccessibleName(accessibleName);
+    }
+    const QString description = QString::fromStdString(m_form.accessibleDescription(control));
+    if (widget->accessibleDescription() != description) {
+        widget->setAccessibleDescription(description);
+        announceDescription(widget);
     }
     widget->setVisible(control.visible());
     widget->update();
