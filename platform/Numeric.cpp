@@ -144,7 +144,7 @@ double toLoopBound(std::string_view text) {
         text.remove_suffix(1);
     }
     if (numberLength(text) != text.size() || text.empty()) {
-        throw TypeMismatchError(asTyped.empty() ? std::string("es steht keine Zahl da")
+        throw TypeMismatchError(asTyped.empty() ? std::string("ein leerer Text ist keine Zahl")
                                                 : quoted(asTyped) + " ist keine Zahl");
     }
     // from_chars takes no leading '+'.

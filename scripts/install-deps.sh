@@ -23,6 +23,8 @@ if [ "${1:-run}" = test ]; then
         xdotool wmctrl xclip           # driving it as a user: input, window states, the clipboard
         imagemagick                    # screenshots, and reading them
         weston                         # a Wayland compositor with a headless backend
+        orca python3-pyatspi           # a screen reader, and a client of the accessibility bus
+        at-spi2-core dbus-daemon       # the accessibility bus, on a private session bus
         desktop-file-utils appstream   # validating the desktop entry and metainfo
         dpkg-dev file lintian          # building the Debian package and checking it
     )

@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # The real program under Xvfb with the openbox window manager, driven by real
-# X input as a user drives it and judged by what the screen shows.
+# X input as a user drives it and judged by what the screen shows, with the
+# Orca screen reader listening and AT-SPI clients reading it; then once more
+# under Wayland (weston's headless backend).
 #   run-e2e.sh PROGRAM OUT_DIR
 set -euo pipefail
+# The accessibility bus and the screen reader want a session bus of their own.
+[ -n "${KELVARA_E2E_BUS:-}" ] || KELVARA_E2E_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 program_path=$1
 out=$2
-mkdir -p "$out"
-rm -f "$out"/*.png
+mkdir -p "$out/home"
+rm -f "$out"/*.png "$out"/*.log
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 HOME=$out/home
+atspi="/usr/bin/python3 $(dirname "$0")/atspi.py"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 step() { echo "-- $*"; }
@@ -22,17 +28,29 @@ done
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 program=""
-trap '[ -n "$program" ] && kill "$program" 2>/dev/null; kill "$xvfb" 2>/dev/null; true' EXIT
+trap '[ -n "$program" ] && kill "$program" 2>/dev/null; kill $xvfb ${feeder:-} ${orca:-} ${weston:-} 2>/dev/null; true' EXIT
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 sleep 0.5
+# Orca with no speech device: what it would say goes to its debug log.
+# Its log goes to a terminal, which it writes line by line, and from there to a file.
+# (script ends when its input does, so it gets one that does not end).
+rm -f "$out/orca.in" && mkfifo "$out/orca.in"
+sleep 600 >"$out/orca.in" 2>/dev/null </dev/null &
+feeder=$!
+SPEECHD_ADDRESS=unix_socket:$out/no-speech script -qfec \
+    "orca --disable=braille --disable=braille-monitor --debug-file=/dev/tty" "$out/orca.log" \
+    <"$out/orca.in" >/dev/null 2>&1 &
+orca=$!
+spoken() { grep -a "SPEECH OUTPUT: '$1" "$out/orca.log" 2>/dev/null; }
+until_spoken() { for _ in $(seq 300); do spoken "$1" >/dev/null && return 0; sleep 0.1; done; return 1; }
 
 "$program_path" >"$out/kelvara.log" 2>&1 &
 program=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Kelvara 2000" | head -1 || true)
 [ -n "$window" ] || fail "the window did not appear"
-sleep 0.5
+until_spoken "Würfeln push button" || fail "Orca did not read the window"
 
 inner() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}'; }
 outer() {
@@ -71,9 +89,23 @@ step "opens at 10000 by 8000 twips with empty bars"
 read -r w h <<<"$(outer)"
 near "$w" 667 1 && near "$h" 533 1 || fail "outer size ${w}x$h px, not 667x533"
 
-step "Würfeln rolls 5000 times, CLS empties"
-click_roll
+$atspi tree
+
+step "Space on Würfeln rolls 5000 times and Orca speaks the eleven counts"
+xdotool key --window "$window" space
 near "$(rolls_shown series)" 5000 200 || fail "bars stand for $(rolls_shown series) rolls, not 5000"
+until_spoken "5000 Würfe. Summe 2: " || fail "Orca did not speak the result"
+spoken "5000 Würfe" | tail -1 | grep -o 'Summe [0-9]*: [0-9]*' | awk -F': ' '{s += $2; n++} END {exit !(n == 11 && s == 5000)}' ||
+    fail "Orca said: $(spoken "5000 Würfe" | tail -1)"
+
+step "Tab onto the screen area reads the histogram"
+xdotool key --window "$window" Tab
+until_spoken "Histogramm der Augensummen chart" || fail "Orca did not read the screen area"
+
+step "text set through AT-SPI is what the next series rolls; CLS empties"
+$atspi text 1200
+$atspi press Würfeln
+[ "$($atspi total)" = 6200 ] || fail "after 1200 more rolls the chart names $($atspi total)"
 click_reset
 [ "$(rolls_shown reset)" = 0 ] || fail "bars after CLS"
 
@@ -114,7 +146,7 @@ xdotool windowactivate --sync "$box" key Return
 sleep 0.5
 no_error_box || fail "the error box did not go away"
 click_at 150 51
-xdotool type --window "$window" "1500"
+xdotool type --window "$window" --delay 50 "1500"
 click_roll
 near "$(rolls_shown after-error)" 3500 150 || fail "no series after the error"
 
@@ -124,4 +156,18 @@ for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program" 2>/dev/null && fail "the program is still running"
 wait "$program" || fail "the program exited with an error"
 program=""
+
+step "under Wayland it opens at 10000 by 8000 twips, rolls, and warns of nothing"
+export XDG_RUNTIME_DIR=$out/runtime
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+weston --backend=headless-backend.so --socket=kelvara-e2e >"$out/weston.log" 2>&1 &
+weston=$!
+sleep 1
+WAYLAND_DISPLAY=kelvara-e2e DISPLAY= "$program_path" 2>"$out/wayland.log" &
+program=$!
+read -r w h <<<"$($atspi size)"
+near "$w" 667 1 && near "$h" 533 1 || fail "the window is ${w}x$h px, not 667x533"
+$atspi press Würfeln
+[ "$($atspi total)" = 5000 ] || fail "under Wayland the chart names $($atspi total) rolls"
+[ ! -s "$out/wayland.log" ] || fail "warnings under Wayland: $(cat "$out/wayland.log")"
 echo "end-to-end: all steps passed"
