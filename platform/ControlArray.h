@@ -19,11 +19,12 @@ class ControlArray {
     // The member with this index; an index without a member is the
     // index-out-of-range error.
     Control& item(std::int32_t index) const {
-        if (index < 0 || index >= count() ||
-            m_members[static_cast<std::size_t>(index)] == nullptr) {
+        // One unsigned comparison covers both ends of the range.
+        const auto slot = static_cast<std::size_t>(static_cast<std::uint32_t>(index));
+        if (slot >= m_members.size() || m_members[slot] == nullptr) [[unlikely]] {
             throwOutOfRange(index);
         }
-        return *m_members[static_cast<std::size_t>(index)];
+        return *m_members[slot];
     }
     Control& operator()(std::int32_t index) const { return item(index); }
 
