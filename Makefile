@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
 
-.PHONY: run test bench deb clean
+.PHONY: run all test bench deb clean
 
 # Only the program: no tests, no benchmarks, nothing but what it needs.
 run:
@@ -12,13 +12,16 @@ run:
 	@cmake --build $(BUILD) -j$(JOBS) --target kelvara
 	@$(BUILD)/kelvara
 
-test:
+# Everything: the program, the tests and the benchmarks.
+all:
 	@scripts/install-deps.sh test
 	@$(CONFIGURE) -DKELVARA_TESTS=ON -DKELVARA_BENCHMARKS=ON
 	@cmake --build $(BUILD) -j$(JOBS)
+
+test: all
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-bench: test
+bench: all
 	@scripts/run-benchmarks.sh $(BUILD)
 
 # kelvara_1.00-1_amd64.deb in the build folder.
