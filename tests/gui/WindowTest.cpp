@@ -3,7 +3,6 @@
 
 #include "GuiSession.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -88,25 +87,6 @@ class WindowTest : public QObject {
         }
         w.window()->resize(800, 600);
         QTRY_COMPARE(w.find(QStringLiteral("imgScreen"))->geometry(), QRect(0, 0, 800, 500));
-        QVERIFY(w.errors.empty());
-    }
-
-    void series_reads_the_text_the_box_shows_by_every_route() {
-        GuiWindow w;
-        auto* box = w.find<QLineEdit>(QStringLiteral("txtAnz"));
-        box->selectAll();
-        QApplication::clipboard()->setText(QStringLiteral("30\n"));
-        box->paste();
-        QCOMPARE(w.form().control("txtAnz").text(), box->text().toStdString());
-        QTest::mouseClick(w.find(QStringLiteral("cmdOptions")), Qt::LeftButton);
-        QCOMPARE(w.frmMain.Tally().total(), 30);
-        QAccessibleEditableTextInterface* editable =
-            QAccessible::queryAccessibleInterface(box)->editableTextInterface();
-        editable->replaceText(0, static_cast<int>(box->text().size()), QStringLiteral("12"));
-        QTest::mouseClick(w.find(QStringLiteral("cmdOptions")), Qt::LeftButton);
-        QCOMPARE(w.frmMain.Tally().total(), 42);
-        box->undo();
-        QCOMPARE(w.form().control("txtAnz").text(), box->text().toStdString());
         QVERIFY(w.errors.empty());
     }
 
