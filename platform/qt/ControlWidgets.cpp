@@ -2,8 +2,11 @@
 #include "ControlWidgets.h"
 
 #include <QFontMetrics>
+#include <QtMath>
+
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 
 namespace kelvara {
 
@@ -29,14 +32,31 @@ void PictureBoxWidget::paintEvent(QPaintEvent* /*event*/) {
     const QColor back = m_control.look().backColor ? toColor(*m_control.look().backColor)
                                                    : palette().color(QPalette::Window);
     painter.fillRect(rect(), back);
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawBorder(painter);
     if (hasFocus()) {
         // A dotted outline just inside the border. Some styles' own focus
         // frame tints the whole area, and the screen area must stay black.
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
+}
+
+void PictureBoxWidget::drawBorder(QPainter& painter) const {
+    // In device pixels, along the outermost row and column the widget covers:
+    // at a fractional scale a line one logical pixel inside the edge leaves
+    // the last device row to the fill, a dark strip outside the border.
+    const qreal ratio = devicePixelRatioF();
+    const int wide = qCeil(width() * ratio);
+    const int high = qCeil(height() * ratio);
+    const int line = std::max(1, qRound(ratio));
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
+    const QColor border = palette().color(QPalette::Mid);
+    painter.fillRect(0, 0, wide, line, border);
+    painter.fillRect(0, high - line, wide, line, border);
+    painter.fillRect(0, 0, line, high, border);
+    painter.fillRect(wide - line, 0, line, high, border);
+    painter.restore();
 }
 
 ShapeWidget::ShapeWidget(const Control& control, QWidget* parent)

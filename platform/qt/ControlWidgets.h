@@ -5,6 +5,7 @@
 #include "Control.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QWidget>
 
 namespace kelvara {
@@ -23,6 +24,8 @@ class PictureBoxWidget : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void drawBorder(QPainter& painter) const;
+
     const Control& m_control;
     QWidget* m_contents;
 };
