@@ -41,7 +41,6 @@ class Control {
     float scaleHeight() const;
     // Border thickness on each side in twips; set by the window from its pixel size.
     void setBorder(float twips) { m_border = twips; }
-    float border() const { return m_border; }
 
     const std::string& caption() const { return m_caption; }
     void setCaption(std::string caption) { m_caption = std::move(caption); }

@@ -9,8 +9,8 @@
 namespace kelvara {
 
 namespace {
-constexpr const char* kDesktopOwnsSize = "das Fenster ist maximiert, seine Größe legt der Desktop "
-                                         "fest. Erst wiederherstellen, dann ändern.";
+constexpr const char* desktopOwnsSize = "das Fenster ist maximiert, seine Größe legt der Desktop "
+                                        "fest. Erst wiederherstellen, dann ändern.";
 } // namespace
 
 Form::Form(const FormDescription& description)
@@ -61,7 +61,7 @@ ControlArray& Form::array(std::string_view name) const {
 void Form::setWidth(double outerWidth) {
     const float outer = numeric::toSingle(outerWidth);
     if (m_state != WindowState::Normal) {
-        throw PropertyRefusedError(kDesktopOwnsSize);
+        throw PropertyRefusedError(desktopOwnsSize);
     }
     resizeInner(std::max(0.0F, outer - m_frameWidth), m_innerHeight);
 }
@@ -69,7 +69,7 @@ void Form::setWidth(double outerWidth) {
 void Form::setHeight(double outerHeight) {
     const float outer = numeric::toSingle(outerHeight);
     if (m_state != WindowState::Normal) {
-        throw PropertyRefusedError(kDesktopOwnsSize);
+        throw PropertyRefusedError(desktopOwnsSize);
     }
     resizeInner(m_innerWidth, std::max(0.0F, outer - m_frameHeight));
 }

@@ -10,7 +10,6 @@
 
 #include "RuntimeError.h"
 
-#include <optional>
 #include <utility>
 
 namespace kelvara {
@@ -20,16 +19,10 @@ class ResumeNext {
     template <typename Statement> void operator()(Statement&& statement) {
         try {
             std::forward<Statement>(statement)();
-        } catch (const RuntimeError& error) {
-            m_lastError = error.kind();
+        } catch (const RuntimeError&) {
+            // skipped: the next statement runs as if this one had succeeded
         }
     }
-
-    // The kind of the last error that was skipped, if any.
-    std::optional<ErrorKind> lastError() const { return m_lastError; }
-
-  private:
-    std::optional<ErrorKind> m_lastError;
 };
 
 } // namespace kelvara
