@@ -75,6 +75,16 @@ class WindowTest : public QObject {
         QVERIFY(w.errors.empty());
     }
 
+    void five_digit_counts_spread_over_the_gaps_beside_them() {
+        GuiWindow w;
+        w.random.setValues({0.0F, 0.0F, 0.99F, 0.99F}); // 30000 twos and 30000 twelves
+        w.find<QLineEdit>(QStringLiteral("txtAnz"))->setText(QStringLiteral("60000"));
+        QTest::mouseClick(w.find(QStringLiteral("cmdOptions")), Qt::LeftButton);
+        QVERIFY(w.find("lblAnzahl", 0)->width() > w.find("Line1", 0)->width());
+        QVERIFY(w.find("lblAnzahl", 0)->geometry().right() <
+                w.find("lblAnzahl", 1)->geometry().left());
+    }
+
     void smallest_window_shows_every_bar() {
         GuiWindow w;
         w.window()->resize(300, 100);
