@@ -32,7 +32,6 @@ class WindowTest : public QObject {
     void opens_at_10000_by_8000_twips_with_focus_on_wuerfeln() {
         GuiWindow w;
         QCOMPARE(w.window()->size(), w.innerPixels(10000, 8000));
-        QCOMPARE(w.window()->windowTitle(), QStringLiteral("Kelvara 2000 by Orvandel"));
         QTRY_COMPARE(QApplication::focusWidget(), w.find(QStringLiteral("cmdOptions")));
         for (const char* name : {"imgScreen", "txtAnz", "cmdCancel", "cmdOptions"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -89,7 +88,6 @@ class WindowTest : public QObject {
         GuiWindow w;
         w.window()->resize(300, 100);
         QTRY_COMPARE(w.window()->size(), QSize(434, 230)); // just wider than 6500 twips
-        QCOMPARE(w.form().scaleWidth(), 6510.0F);
         const QRect screen = w.find(QStringLiteral("imgScreen"))->geometry();
         QCOMPARE(screen, QRect(0, 0, 434, 130));
         for (const char* name : {"Line1", "lblNr", "lblAnzahl"}) {
