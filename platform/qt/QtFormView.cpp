@@ -21,11 +21,12 @@ namespace kelvara {
 
 namespace {
 
-constexpr double narrowestInnerWidth =
-    6500; // the layout widens a window whose inner width is no wider
-constexpr double lowestInnerHeight =
-    1500 + 500 + 950 + 450 + 50;    // frame, baseline, bar, count, border
-constexpr double defaultPoints = 8; // the size the window's control sizes were made for
+// The layout widens a window whose inner width is no wider than this.
+constexpr double narrowestInnerWidth = 6500;
+// The frame band, the baseline, a bar of 950 twips, its count and the border.
+constexpr double lowestInnerHeight = 1500 + 500 + 950 + 450 + 50;
+// The size the window's control sizes were made for.
+constexpr double defaultPoints = 8;
 
 double screenDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
