@@ -27,8 +27,10 @@ template <typename Source> void cmdOptions_Click(const DiceWindow& w, Source& ra
             numeric::toInt16(numeric::floorValue(double{random.next()} * 6 + 1));
         const float k = d1 + static_cast<float>(d2) - 2.0F;
         Control& bar = w.Line1(numeric::toInt16(k));
-        bar.setTop(double{bar.top()} - 1);
-        bar.setHeight(double{bar.height()} + 1);
+        // One twip off or on a single-precision length, rounded once: the
+        // same whether formed in single or in double precision first.
+        bar.setTop(bar.top() - 1.0F);
+        bar.setHeight(bar.height() + 1.0F);
         w.Tally.increment(numeric::toInt32(k));
     }
     for (std::int16_t i = 0; i <= 10; ++i) {

@@ -11,6 +11,11 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <type_traits>
+
+#if defined(__x86_64__)
+#include <emmintrin.h>
+#endif
 
 namespace kelvara::numeric {
 
@@ -41,8 +46,21 @@ inline float toSingle(double value) {
 }
 
 namespace detail {
+// The whole part towards minus infinity of a value that is not NaN, without a
+// call to the maths library: a call on any path of a loop, however rare, makes
+// the compiler keep that loop's floating-point values in memory.
+inline double floorWithoutCall(double value) {
+    constexpr double exactlyWholeFrom = 4503599627370496.0; // 2^52
+    if (!(std::fabs(value) < exactlyWholeFrom)) {
+        return value; // whole already, or infinite
+    }
+    const auto truncated = static_cast<double>(static_cast<std::int64_t>(value));
+    return truncated > value ? truncated - 1.0 : truncated;
+}
+
 // Round half to even without depending on the floating-point rounding mode.
-template <typename Int> [[gnu::noinline]] Int roundToInteger(double value, const char* typeName) {
+template <typename Int>
+[[gnu::always_inline]] inline Int roundToInteger(double value, const char* typeName) {
     constexpr double lowest = std::numeric_limits<Int>::min();
     constexpr double highest = std::numeric_limits<Int>::max();
     if (std::isnan(value)) {
@@ -51,7 +69,7 @@ template <typename Int> [[gnu::noinline]] Int roundToInteger(double value, const
     if (!(value > lowest - 1.0 && value < highest + 1.0)) {
         throwOverflow(typeName);
     }
-    const double whole = std::floor(value);
+    const double whole = floorWithoutCall(value);
     const double fraction = value - whole;
     const bool odd = (static_cast<std::int64_t>(whole) & 1) != 0;
     const double rounded = fraction > 0.5 || (fraction == 0.5 && odd) ? whole + 1.0 : whole;
@@ -61,15 +79,35 @@ template <typename Int> [[gnu::noinline]] Int roundToInteger(double value, const
     return static_cast<Int>(rounded);
 }
 
-template <typename Int>
-[[gnu::always_inline]] inline Int toInteger(double value, const char* typeName) {
+// The value truncated to 64 bits; NaN and values beyond 64 bits give the
+// lowest 64-bit value, which no conversion here accepts. Defined for every
+// input, so it needs no test before it and the compiler can share one
+// truncation between conversions of the same value.
+template <typename Real> std::int64_t truncateTo64Bits(Real value) {
+#if defined(__x86_64__)
+    if constexpr (std::is_same_v<Real, float>) {
+        return _mm_cvttss_si64(_mm_set_ss(value));
+    } else {
+        return _mm_cvttsd_si64(_mm_set_sd(value));
+    }
+#else
+    constexpr Real beyond64Bits = 9223372036854775808.0; // 2^63
+    return std::fabs(value) < beyond64Bits ? static_cast<std::int64_t>(value)
+                                           : std::numeric_limits<std::int64_t>::min();
+#endif
+}
+
+// Single or double precision alike: a single value is taken as it stands,
+// without widening it first.
+template <typename Int, typename Real>
+[[gnu::always_inline]] inline Int toInteger(Real value, const char* typeName) {
     // Most values handed over are whole already (dice, indexes): take them
     // straight through and round only the rest.
-    if (value >= std::numeric_limits<Int>::min() && value <= std::numeric_limits<Int>::max()) {
-        const auto whole = static_cast<Int>(value);
-        if (static_cast<double>(whole) == value) [[likely]] {
-            return whole;
-        }
+    const std::int64_t whole = truncateTo64Bits(value);
+    const bool exact = static_cast<Real>(whole) == value;
+    if (exact && whole >= std::numeric_limits<Int>::min() &&
+        whole <= std::numeric_limits<Int>::max()) [[likely]] {
+        return static_cast<Int>(whole);
     }
     return roundToInteger<Int>(value, typeName);
 }
@@ -83,20 +121,42 @@ inline std::int16_t toInt16(double value) {
 inline std::int32_t toInt32(double value) {
     return detail::toInteger<std::int32_t>(value, "Long");
 }
+inline std::int16_t toInt16(float value) {
+    return detail::toInteger<std::int16_t>(value, "Integer");
+}
+inline std::int32_t toInt32(float value) {
+    return detail::toInteger<std::int32_t>(value, "Long");
+}
+
+// A value known to be whole, as the floor gives it. It reads as a double
+// anywhere; converted to an integer it needs only the range check.
+struct Whole {
+    double value;
+    operator double() const { return value; }
+};
+
+inline std::int16_t toInt16(Whole whole) {
+    const std::int64_t truncated = detail::truncateTo64Bits(whole.value);
+    if (truncated >= std::numeric_limits<std::int16_t>::min() &&
+        truncated <= std::numeric_limits<std::int16_t>::max()) [[likely]] {
+        return static_cast<std::int16_t>(truncated);
+    }
+    return toInt16(whole.value); // the overflow error
+}
 
 // Whole part towards minus infinity; NaN is the floating-point error.
-inline double floorValue(double value) {
+inline Whole floorValue(double value) {
     // A die's r * 6 + 1 and most other values are positive and small: there
     // truncation is the floor, and cheaper than std::floor without SSE4.1.
     // NaN fails the comparison and is caught below.
     constexpr double exactlyWholeFrom = 4503599627370496.0; // 2^52
     if (value >= 0.0 && value < exactlyWholeFrom) [[likely]] {
-        return static_cast<double>(static_cast<std::int64_t>(value));
+        return {static_cast<double>(static_cast<std::int64_t>(value))};
     }
     if (std::isnan(value)) {
         throwFloatingPoint(true);
     }
-    return std::floor(value);
+    return {detail::floorWithoutCall(value)};
 }
 
 // Product of two 16-bit values that must itself fit in 16 bits.

@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace kelvara {
 namespace {
@@ -35,8 +36,19 @@ TEST(Numeric, conversions_round_half_to_even_and_keep_their_ranges) {
     EXPECT_EQ(errorOf([] { numeric::toSingle(1e39); }), ErrorKind::Overflow);
     EXPECT_EQ(errorOf([] { numeric::toSingle(inf); }), ErrorKind::FloatingPoint);
     EXPECT_EQ(errorOf([] { numeric::checked(1.0 / std::sin(0.0)); }), ErrorKind::FloatingPoint);
-    EXPECT_EQ(numeric::floorValue(-0.5), -1.0);
+    EXPECT_EQ(numeric::toInt16(3.5F), 4); // single precision taken as it stands
+    EXPECT_EQ(errorOf([] { numeric::toInt32(3e9F); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorOf([] { numeric::toInt32(1e19); }), ErrorKind::Overflow); // beyond 64 bits
+    EXPECT_EQ(errorOf([] { numeric::toInt16(float{nan}); }), ErrorKind::FloatingPoint);
+    constexpr std::pair<double, double> floors[] = {
+        {-0.5, -1.0}, {-3.0, -3.0}, {-2.5, -3.0}, {5e9 + 0.5, 5e9}, {-1e300, -1e300}, {inf, inf}};
+    for (const auto& [value, floor] : floors) {
+        EXPECT_EQ(numeric::floorValue(value), floor) << value;
+    }
     EXPECT_THROW(numeric::floorValue(nan), FloatingPointError);
+    EXPECT_EQ(numeric::toInt16(numeric::floorValue(-32767.5)), -32768);
+    EXPECT_THROW(numeric::toInt16(numeric::floorValue(-32768.5)), OverflowError);
+    EXPECT_THROW(numeric::toInt16(numeric::floorValue(32768.0)), OverflowError);
     EXPECT_EQ(numeric::mulInt16(2, 16383), 32766);
     EXPECT_THROW(numeric::mulInt16(2, 16384), OverflowError);
 }
