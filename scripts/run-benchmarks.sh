@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the benchmarks in bench/ and prints the figures the README quotes.
-#   1. series_benchmark: per-roll cost, headless handler against the bare loop
+#   1. series_benchmark: per-roll cost, headless handler against the bare loop,
+#      with their ratios
 #   2. qt_series_benchmark: click until painted (offscreen) against headless
 #   3. peak memory (VmHWM) of the real program after a series, against the
 #      minimal Qt window, both under Xvfb; median of five runs each
@@ -12,8 +13,20 @@ set -euo pipefail
 build=${1:-build}
 reps=${REPS:-5}
 
-"$build/bench/series_benchmark" --benchmark_repetitions="$reps" \
-    --benchmark_report_aggregates_only=true 2>/dev/null | grep -E 'Benchmark|median'
+# Repetitions interleaved at random, so that a slow spell of the machine
+# falls on handler and bare loop alike; then each handler row against its
+# bare loop of the same length.
+"$build/bench/series_benchmark" --benchmark_repetitions="${SERIES_REPS:-15}" \
+    --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
+    2>/dev/null | grep median | sort | awk '
+    { print }
+    { for (i = 1; i <= NF; i++) if ($i ~ /^per_roll=/) { v = substr($i, 10); sub(/ns$/, "", v); ns[$1] = v } }
+    END {
+        for (n in ns) if (n ~ /HeadlessSeries/) {
+            bare = n; sub(/HeadlessSeries/, "BareLoop", bare)
+            if (bare in ns) printf "ratio of %s to the bare pcg32 loop: %.2f\n", n, ns[n] / ns[bare]
+        }
+    }'
 "$build/bench/qt_series_benchmark" --benchmark_repetitions="$reps" \
     --benchmark_report_aggregates_only=true 2>/dev/null | grep -E 'Benchmark|median'
 
