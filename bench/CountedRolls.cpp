@@ -2,10 +2,10 @@
 // instructions exactly: the handler headless, or the bare loop with the same
 // generator. Two counts of different lengths give the instructions per roll.
 //   counted_rolls handler|bare ROLLS
+#include "BareLoop.h"
 #include "ClockRandom.h"
 #include "FrmMain.h"
 
-#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -27,11 +27,7 @@ int main(int argc, char* argv[]) {
     }
     kelvara::SumTally tally;
     random.randomize();
-    const double n = std::stod(rolls);
-    for (double j = 1; j <= n; j += 1) {
-        const auto d1 = static_cast<float>(std::floor(double{random.next()} * 6 + 1));
-        const auto d2 = static_cast<float>(std::floor(double{random.next()} * 6 + 1));
-        tally.increment(static_cast<std::int32_t>(d1 + d2 - 2));
-    }
+    kelvara::bench::rollBare(
+        tally, [&] { return random.next(); }, std::stod(rolls));
     return tally.total() == std::stoi(rolls) ? 0 : 1;
 }

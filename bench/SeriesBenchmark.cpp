@@ -2,6 +2,7 @@
 // the bare loop: the same generator drawing two dice and raising a tally,
 // with no controls. Figures are per roll (the "per_roll" counter); the
 // mt19937 row shows what the platform's generator saves.
+#include "BareLoop.h"
 #include "ClockRandom.h"
 #include "FrmMain.h"
 #include "SumTally.h"
@@ -9,7 +10,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cmath>
 #include <random>
 
 namespace {
@@ -23,22 +23,19 @@ void reportPerRoll(benchmark::State& state, double rolls) {
         benchmark::Counter(rolls, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-// The series' semantics and nothing else: reseed, draw, count until n or full.
+// Reseed, then roll until n or a full count; the rolls made, the one that
+// overflowed included.
 template <typename Draw, typename Seed> double bareLoop(Draw&& draw, Seed&& seed, double n) {
     SumTally tally;
     seed();
-    double rolls = 0;
+    double overflowed = 0;
     try {
-        for (double j = 1; j <= n; j += 1) {
-            const auto d1 = static_cast<float>(std::floor(double{draw()} * 6 + 1));
-            const auto d2 = static_cast<float>(std::floor(double{draw()} * 6 + 1));
-            rolls += 1;
-            tally.increment(static_cast<std::int32_t>(d1 + d2 - 2));
-        }
+        bench::rollBare(tally, draw, n);
     } catch (const OverflowError&) {
+        overflowed = 1;
     }
     benchmark::DoNotOptimize(tally);
-    return rolls;
+    return tally.total() + overflowed;
 }
 
 double rollsOf(const benchmark::State& state) {

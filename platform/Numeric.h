@@ -46,11 +46,13 @@ inline float toSingle(double value) {
 }
 
 namespace detail {
+// From here on every double is whole.
+constexpr double exactlyWholeFrom = 4503599627370496.0; // 2^52
+
 // The whole part towards minus infinity of a value that is not NaN, without a
 // call to the maths library: a call on any path of a loop, however rare, makes
 // the compiler keep that loop's floating-point values in memory.
 inline double floorWithoutCall(double value) {
-    constexpr double exactlyWholeFrom = 4503599627370496.0; // 2^52
     if (!(std::fabs(value) < exactlyWholeFrom)) {
         return value; // whole already, or infinite
     }
@@ -97,6 +99,10 @@ template <typename Real> std::int64_t truncateTo64Bits(Real value) {
 #endif
 }
 
+template <typename Int> constexpr bool fitsIn(std::int64_t whole) {
+    return whole >= std::numeric_limits<Int>::min() && whole <= std::numeric_limits<Int>::max();
+}
+
 // Single or double precision alike: a single value is taken as it stands,
 // without widening it first.
 template <typename Int, typename Real>
@@ -105,8 +111,7 @@ template <typename Int, typename Real>
     // straight through and round only the rest.
     const std::int64_t whole = truncateTo64Bits(value);
     const bool exact = static_cast<Real>(whole) == value;
-    if (exact && whole >= std::numeric_limits<Int>::min() &&
-        whole <= std::numeric_limits<Int>::max()) [[likely]] {
+    if (exact && fitsIn<Int>(whole)) [[likely]] {
         return static_cast<Int>(whole);
     }
     return roundToInteger<Int>(value, typeName);
@@ -137,8 +142,7 @@ struct Whole {
 
 inline std::int16_t toInt16(Whole whole) {
     const std::int64_t truncated = detail::truncateTo64Bits(whole.value);
-    if (truncated >= std::numeric_limits<std::int16_t>::min() &&
-        truncated <= std::numeric_limits<std::int16_t>::max()) [[likely]] {
+    if (detail::fitsIn<std::int16_t>(truncated)) [[likely]] {
         return static_cast<std::int16_t>(truncated);
     }
     return toInt16(whole.value); // the overflow error
@@ -149,8 +153,7 @@ inline Whole floorValue(double value) {
     // A die's r * 6 + 1 and most other values are positive and small: there
     // truncation is the floor, and cheaper than std::floor without SSE4.1.
     // NaN fails the comparison and is caught below.
-    constexpr double exactlyWholeFrom = 4503599627370496.0; // 2^52
-    if (value >= 0.0 && value < exactlyWholeFrom) [[likely]] {
+    if (value >= 0.0 && value < detail::exactlyWholeFrom) [[likely]] {
         return {static_cast<double>(static_cast<std::int64_t>(value))};
     }
     if (std::isnan(value)) {
