@@ -3,11 +3,13 @@
 
 #include "ControlWidgets.h"
 #include "FormWindow.h"
+#include "TextBoxAccessible.h"
 
 #include <QAccessibleWidget>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QLineEdit>
 
 #include <algorithm>
 #include <vector>
@@ -72,6 +74,9 @@ QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* objec
     }
     if (auto* shape = dynamic_cast<ShapeWidget*>(object)) {
         return new ItemAccessible(shape);
+    }
+    if (auto* box = dynamic_cast<QLineEdit*>(object)) {
+        return new TextBoxAccessible(box);
     }
     return nullptr;
 }

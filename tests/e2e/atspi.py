@@ -5,8 +5,13 @@
 #   atspi.py text TEXT     sets the roll-count box's text
 #   atspi.py total         prints the rolls the chart's description names
 #   atspi.py size          prints the window's width and height
+#   atspi.py read          asks every text for every piece at every offset
 import re, sys, time
 import pyatspi
+from gi.repository import Atspi
+
+# A request that takes longer than this has hung the program.
+Atspi.set_timeout(2000, 15000)
 
 def app():
     for _ in range(50):
@@ -41,3 +46,36 @@ elif command == "size":
 elif command == "total":
     described = find("chart").description
     print(re.match(r"(\d+) Würfe", described).group(1) if described[0].isdigit() else 0)
+elif command == "read":
+    # Each piece a text is read in must be its own text, and the pieces of one
+    # kind at every offset must cover the text. Any request that hangs fails.
+    def check(obj):
+        text = obj.queryText()
+        whole = text.getText(0, -1)
+        n = len(whole)
+        for boundary in range(pyatspi.TEXT_BOUNDARY_LINE_END + 1):
+            covered = set()
+            for offset in range(n + 1):
+                for ask in (text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset):
+                    piece, start, end = ask(offset, boundary)
+                    if start >= 0 and piece != whole[start:end]:
+                        sys.exit(f"FAIL: {ask.__name__}({offset}, {boundary}) of {whole!r}: {piece!r} ({start}-{end})")
+                piece, start, end = text.getTextAtOffset(offset, boundary)
+                if offset < n and not start <= offset < end:
+                    sys.exit(f"FAIL: piece {boundary} at {offset} of {whole!r} is {start}-{end}")
+                covered.update(range(start, end))
+                if offset < n:
+                    run = text.getAttributeRun(offset, False)
+                    if not run[1] <= offset < run[2]:
+                        sys.exit(f"FAIL: attribute run at {offset} of {whole!r} is {run[1]}-{run[2]}")
+            if covered != set(range(n)):
+                sys.exit(f"FAIL: pieces {boundary} of {whole!r} leave out {set(range(n)) - covered}")
+            text.getCharacterExtents(0, pyatspi.DESKTOP_COORDS)
+        text.getSelection(0)
+        text.caretOffset
+
+    texts = pyatspi.findAllDescendants(app(), lambda o: "Text" in o.get_interfaces())
+    if not any(o.getRoleName() == "text" for o in texts):
+        sys.exit("FAIL: the roll-count box has no text to read")
+    for obj in texts:
+        check(obj)

@@ -109,10 +109,23 @@ step "Tab onto the screen area reads the histogram"
 xdotool key --window "$window" Tab
 until_spoken "Histogramm der Augensummen chart" || fail "Orca did not read the screen area"
 
-step "text set through AT-SPI is what the next series rolls; CLS empties"
+step "Tab onto the box speaks its number whole, and reading it word by word neither cuts nor hangs it"
+xdotool key --window "$window" Tab
+until_spoken "5000 selected" || fail "Orca did not read the box's whole number: $(spoken "[0-9]* selected")"
+xdotool key --window "$window" Home
+sleep 0.5
+heard=$(wc -l <"$out/orca.log")
+# Control is held, as a user holds it, until Orca has read each word.
+xdotool keydown ctrl key Right sleep 0.5 key Right sleep 0.5 key Left sleep 0.5 keyup ctrl
+words=$(tail -n +"$heard" "$out/orca.log" | grep -a -o "SPEECH OUTPUT: '[^']*'" | grep -v control | cut -d"'" -f2 || true)
+[ "$(echo $words)" = "5000 5000" ] || fail "word by word the box read as: $(echo $words)"
+$atspi text "5000 Würfe. Noch 12,5!"
+$atspi read
+
+step "text set through AT-SPI is what the next series rolls, and Orca speaks it; CLS empties"
 $atspi text 1200
-$atspi press Würfeln
-until_total 6200 || fail "after 1200 more rolls the chart names $($atspi total)"
+click_roll
+until_spoken "6200 Würfe" || fail "after 1200 more rolls Orca did not speak 6200"
 click_reset
 [ "$(rolls_shown reset)" = 0 ] || fail "bars after CLS"
 

@@ -1,0 +1,65 @@
+// What a screen reader reads of a text box, and how it edits it.
+//
+// Qt 6.4's own answer for a line edit hangs the program when asked for the
+// word or sentence at the end of the text (its boundary loop never ends
+// there), and it reports every text-attribute run as empty, which makes a
+// screen reader that joins runs drop the last character. This one finds its
+// boundaries from a list made once per request, so every request ends, and
+// reports one attribute run over the whole text: a text box has no styling.
+#pragma once
+
+#include <QAccessibleWidget>
+
+class QLineEdit;
+
+namespace kelvara {
+
+class TextBoxAccessible final : public QAccessibleWidget,
+                                public QAccessibleTextInterface,
+                                public QAccessibleEditableTextInterface {
+  public:
+    explicit TextBoxAccessible(QLineEdit* box);
+
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text t, const QString& text) override;
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    // Reading
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                         int* endOffset) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                             int* startOffset, int* endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                            int* startOffset, int* endOffset) const override;
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+
+    // Caret and selection
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    int selectionCount() const override;
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+
+    // Editing
+    void deleteText(int startOffset, int endOffset) override;
+    void insertText(int offset, const QString& text) override;
+    void replaceText(int startOffset, int endOffset, const QString& text) override;
+
+  private:
+    QLineEdit* box() const;
+    // The offset a request means: -1 is the end of the text, -2 the caret.
+    int resolved(int offset) const;
+    // Which segment a request wants relative to the one at its offset.
+    QString segment(int offset, QAccessible::TextBoundaryType boundaryType, int step,
+                    int* startOffset, int* endOffset) const;
+};
+
+} // namespace kelvara
