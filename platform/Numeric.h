@@ -168,13 +168,15 @@ std::int16_t mulInt16(std::int16_t a, std::int16_t b);
 // Decimal text of a 16-bit value: an optional '-' and the digits, nothing else.
 std::string toText(std::int16_t value);
 
-// The number a text stands for as the bound of a counted loop.
-//
-// Accepted: blanks (space, tab) around a number made of an optional sign,
-// digits with an optional '.' and fraction (at least one digit in all), and an
-// optional exponent ('e' or 'E', optional sign, digits). The value is not
-// limited to 16 bits. Anything else, the empty text included, and a number too
-// large for double precision are the type-mismatch error.
+// The number a text stands for as the bound of a counted loop, read as a
+// German writes it: blanks (space, tab) around an optional sign, digits whose
+// thousands may be grouped by points ("5.000", "1.000.000"), an optional
+// decimal comma with a fraction ("2,5", ",5"), at least one digit in all, and
+// an optional exponent ('e' or 'E', optional sign, digits). A point that does
+// not group thousands ("5.5", "1.00") is no number: it would read differently
+// to an English reader. The value is not limited to 16 bits. Anything else,
+// the empty text included, and a number too large for double precision are
+// the type-mismatch error, whose message quotes the text.
 double toLoopBound(std::string_view text);
 
 } // namespace kelvara::numeric

@@ -37,6 +37,8 @@ void presentInMessageBox(QWidget* window, const RuntimeError& error) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvara"), QtFormView::messageFor(error),
                     QMessageBox::Ok, window);
     box.setObjectName(QStringLiteral("errorBox"));
+    // The message quotes what the user pasted: shown as it is, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -70,19 +70,61 @@ TEST_P(LoopBound, reads_numbers_and_refuses_the_rest) {
     }
 }
 
+// Numbers as a German writes them; where an English reader would read another
+// number, the German reading if it is well formed, and otherwise no number.
 INSTANTIATE_TEST_SUITE_P(
     Numeric, LoopBound,
-    ::testing::Values(BoundCase{"digits", "5000", 5000}, BoundCase{"blanks_around", " \t12  ", 12},
-                      BoundCase{"fraction_and_sign", "-.5", -0.5},
-                      BoundCase{"exponent", "2E+4", 20000},
-                      BoundCase{"underflow_is_zero", "1e-400", 0},
-                      BoundCase{"long_leading_zeros", std::string(1'000'000, '0') + "5", 5},
-                      BoundCase{"empty", "", nan}, BoundCase{"trailing_letters", "12abc", nan},
-                      BoundCase{"inner_blank", "1 2", nan}, BoundCase{"comma", "1,5", nan},
-                      BoundCase{"bare_exponent", "1e", nan}, BoundCase{"lone_point", ".", nan},
-                      BoundCase{"newline", "3000\n", nan}, BoundCase{"beyond_double", "1e400", nan},
-                      BoundCase{"nul_inside", std::string{'1', '2', '\0', '3'}, nan}),
+    ::testing::Values(
+        BoundCase{"digits", "5000", 5000}, BoundCase{"blanks_around", " \t12  ", 12},
+        BoundCase{"thousands", "5.000", 5000}, BoundCase{"millions", "+1.000.000", 1e6},
+        BoundCase{"decimal_comma", "2,5", 2.5},
+        BoundCase{"grouped_with_fraction", "12.345,5", 12345.5},
+        BoundCase{"comma_is_decimal_even_before_three", "1,000", 1},
+        BoundCase{"fraction_and_sign", "-,5", -0.5}, BoundCase{"exponent", "2E+4", 20000},
+        BoundCase{"comma_and_exponent", "2,5e3", 2500}, BoundCase{"underflow_is_zero", "1e-400", 0},
+        BoundCase{"long_leading_zeros", std::string(1'000'000, '0') + "5", 5},
+        BoundCase{"empty", "", nan}, BoundCase{"trailing_letters", "12abc", nan},
+        BoundCase{"inner_blank", "1 2", nan}, BoundCase{"english_decimal_point", "5.5", nan},
+        BoundCase{"point_fraction", "-.5", nan}, BoundCase{"short_group", "1.00", nan},
+        BoundCase{"long_group", "1.0000", nan}, BoundCase{"zero_group", "0.500", nan},
+        BoundCase{"first_group_too_long", "1234.567", nan},
+        BoundCase{"english_grouping", "1,000.5", nan}, BoundCase{"two_commas", "1,2,3", nan},
+        BoundCase{"lone_comma", ",", nan}, BoundCase{"bare_exponent", "1e", nan},
+        BoundCase{"lone_point", ".", nan}, BoundCase{"newline", "3000\n", nan},
+        BoundCase{"beyond_double", "1e400", nan},
+        BoundCase{"nul_inside", std::string{'1', '2', '\0', '3'}, nan}),
     [](const auto& info) { return std::string(info.param.name); });
+
+std::string repeated(const std::string& text, int times) {
+    std::string all;
+    for (int i = 0; i < times; ++i) {
+        all += text;
+    }
+    return all;
+}
+
+// A message quotes what was typed as it was typed, cut after 24 letters
+// between whole letters (an accent stays with its letter), and says how to
+// write a number.
+TEST(Numeric, messages_quote_whole_letters) {
+    const std::pair<std::string, std::string> quotes[] = {
+        {"Größe: fünftausend Würfe", "„Größe: fünftausend Würfe“"},
+        {"x" + repeated("ä", 30), "„x" + repeated("ä", 23) + "…“"},
+        {repeated("e\u0301", 30), "„" + repeated("e\u0301", 24) + "…“"},
+        {"<b>7</b>", "„<b>7</b>“"},
+        {"5.5", "„5.5“"},
+    };
+    for (const auto& [text, quote] : quotes) {
+        try {
+            numeric::toLoopBound(text);
+            ADD_FAILURE() << text << " read as a number";
+        } catch (const TypeMismatchError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Typen unverträglich: " + quote +
+                          " ist keine Zahl. Zahlen schreibt man wie 5000, 5.000 oder 2,5");
+        }
+    }
+}
 
 } // namespace
 } // namespace kelvara

@@ -66,7 +66,7 @@ TEST_P(RollCount, rolls_while_the_counter_stays_within_the_text) {
 INSTANTIATE_TEST_SUITE_P(
     RollSeries, RollCount,
     ::testing::Values(CountCase{"zero", "0", 0}, CountCase{"negative", "-5", 0},
-                      CountCase{"below_one", "0.99", 0}, CountCase{"fraction", "2.5", 2},
+                      CountCase{"below_one", "0,99", 0}, CountCase{"fraction", "2,5", 2},
                       CountCase{"empty", "", -1}, CountCase{"letters", "zwölf", -1},
                       CountCase{"huge", "1e400", -1}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -5,6 +5,7 @@
 #   atspi.py text TEXT     sets the roll-count box's text
 #   atspi.py total         prints the rolls the chart's description names
 #   atspi.py size          prints the window's width and height
+#   atspi.py message       prints the error message's text
 #   atspi.py read          asks every text for every piece at every offset
 import re, sys, time
 import pyatspi
@@ -46,6 +47,9 @@ elif command == "size":
 elif command == "total":
     described = find("chart").description
     print(re.match(r"(\d+) Würfe", described).group(1) if described[0].isdigit() else 0)
+elif command == "message":
+    label = pyatspi.findDescendant(app(), lambda o: o.getRoleName() == "label" and o.name.startswith("Laufzeitfehler"))
+    print(label.name if label else "")
 elif command == "read":
     # Each piece a text is read in must be its own text, and the pieces of one
     # kind at every offset must cover the text. Any request that hangs fails.

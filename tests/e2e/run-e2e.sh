@@ -156,11 +156,13 @@ read -r w h <<<"$(inner)"
 [ "$w" -ge 434 ] || fail "inner width $w px, not above 6500 twips"
 near "$(rolls_shown smallest)" 2000 100 || fail "at the limit the bars stand for $(rolls_shown smallest) rolls"
 
-step "an empty box reports an error and the window goes on"
-$atspi text ""
+step "pasted markup is reported as it was pasted, every text is read at once, and the window goes on"
+$atspi text "<b>7</b>"
 click_roll
 box=$(timeout 10 xdotool search --sync --onlyvisible --name "^Kelvara$" | head -1 || true)
 [ -n "$box" ] || fail "no error box"
+$atspi message | grep -qF "„<b>7</b>“ ist keine Zahl" || fail "the message reads: $($atspi message)"
+$atspi read
 # Activation is bounded: a window that is active already may never report it.
 timeout 5 xdotool windowactivate --sync "$box" || true
 xdotool key Return
