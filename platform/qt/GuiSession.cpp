@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvara {
@@ -19,16 +20,55 @@ namespace {
 // While the application is being constructed: the toolkit's messages, held
 // back so that a missing display gives one line of ours and nothing else.
 std::vector<std::string> g_heldBack;
-std::string g_noDisplayLine;
+const ProgramIdentity* g_identity = nullptr;
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// What could not be opened, in German: the platform plugin the environment
+// names, or else the displays it names; empty if it names none of them.
+std::string whatFailed() {
+    const std::string platform = environment("QT_QPA_PLATFORM");
+    if (!platform.empty()) {
+        return "das Qt-Plattformmodul „" + platform + "“ (QT_QPA_PLATFORM)";
+    }
+    std::string displays;
+    for (const auto& [variable, kind] : {std::pair{"DISPLAY", "die X11-Anzeige"},
+                                         std::pair{"WAYLAND_DISPLAY", "die Wayland-Anzeige"}}) {
+        const std::string display = environment(variable);
+        if (!display.empty()) {
+            displays += (displays.empty() ? "" : " und ") + std::string(kind) + " „" + display +
+                        "“ (" + variable + ")";
+        }
+    }
+    return displays;
+}
 
 void holdBack(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
-    if (type == QtFatalMsg) {
-        // The toolkit could not open any platform: without this it aborts
-        // with a core dump and advice to reinstall, which would not help.
-        std::fputs(g_noDisplayLine.c_str(), stderr);
-        std::_Exit(EXIT_FAILURE);
-    }
     g_heldBack.push_back(message.toStdString());
+    if (type != QtFatalMsg) {
+        return;
+    }
+    // The toolkit could not open any platform: without this it aborts with a
+    // core dump and advice to reinstall, which would not help. Where nothing
+    // was named there is no session at all; where something was named, the
+    // user needs to know what failed and the toolkit's own reason.
+    const std::string failed = whatFailed();
+    if (failed.empty()) {
+        std::fprintf(stderr,
+                     "%s braucht eine grafische Sitzung (X11 oder Wayland). Ohne Bildschirm "
+                     "starten mit:  xvfb-run -a %s\n",
+                     g_identity->name, g_identity->command);
+    } else {
+        std::fprintf(stderr, "%s konnte %s nicht öffnen. Die Meldungen von Qt:\n", g_identity->name,
+                     failed.c_str());
+        for (const std::string& line : g_heldBack) {
+            std::fprintf(stderr, "%s\n", line.c_str());
+        }
+    }
+    std::_Exit(EXIT_FAILURE);
 }
 
 void loadToolkitTranslations(QApplication& app) {
@@ -44,10 +84,7 @@ void loadToolkitTranslations(QApplication& app) {
 
 std::unique_ptr<QApplication> openGuiSession(int& argc, char** argv,
                                              const ProgramIdentity& identity) {
-    g_noDisplayLine = std::string(identity.name) +
-                      " braucht eine grafische Sitzung (X11 oder Wayland). Ohne Bildschirm "
-                      "starten mit:  xvfb-run -a " +
-                      identity.command + "\n";
+    g_identity = &identity;
     QtMessageHandler previous = qInstallMessageHandler(holdBack);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);

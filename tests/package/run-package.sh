@@ -32,6 +32,14 @@ env -i PATH="$PATH" HOME="$out" "$root/usr/bin/kelvara" 2>"$out/no-display.txt" 
 [ "$status" = 1 ] || fail "without a display the status is $status, not 1"
 [ "$(wc -l <"$out/no-display.txt")" = 1 ] && grep -q 'grafische Sitzung.*xvfb-run' "$out/no-display.txt" ||
     fail "without a display it said: $(cat "$out/no-display.txt")"
+# A display or a platform that is named but cannot be opened: named in German,
+# then the toolkit's own reason; status 1 all the same.
+for named in DISPLAY=:9999 QT_QPA_PLATFORM=wayland QT_QPA_PLATFORM=foo; do
+    status=0
+    env -i PATH="$PATH" HOME="$out" "$named" "$root/usr/bin/kelvara" 2>"$out/not-opened.txt" || status=$?
+    [ "$status" = 1 ] && grep -qx "Kelvara konnte .*„${named#*=}“ (${named%=*}) nicht öffnen. Die Meldungen von Qt:" "$out/not-opened.txt" &&
+        grep -q 'platform plugin' "$out/not-opened.txt" || fail "$named: status $status, $(cat "$out/not-opened.txt")"
+done
 
 # The unpacked program on an X server, its window class what the entry names.
 unset QT_QPA_PLATFORM
