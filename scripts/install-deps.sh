@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
     cmake g++ make                     # toolchain
     qt6-base-dev libgl-dev             # Qt 6 Widgets
+    libxcb1-dev                        # the X window's background, under Qt
     libpcg-cpp-dev                     # the random generator (header only)
     qt6-wayland                        # Qt's native platform on Wayland desktops
     qt6-translations-l10n              # the toolkit's own menus and buttons in German

@@ -42,15 +42,23 @@ void PictureBoxWidget::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void PictureBoxWidget::drawBorder(QPainter& painter) const {
-    // In device pixels, along the outermost row and column the widget covers:
-    // at a fractional scale a line one logical pixel inside the edge leaves
-    // the last device row to the fill, a dark strip outside the border.
+    // In device pixels, along the outermost row and column that are this
+    // widget's own. The toolkit rounds a window's size to whole device pixels,
+    // and a sibling that starts where this widget ends paints the device pixel
+    // they share: so an edge lies where its place in the window, scaled,
+    // rounds to. A line one logical pixel inside the edge would leave a dark
+    // strip outside it at some fractional scales, and one along the pixel
+    // rounded up would fall outside the window or under the frame at others.
     const qreal ratio = devicePixelRatioF();
-    const int wide = qCeil(width() * ratio);
-    const int high = qCeil(height() * ratio);
+    const QPointF at = mapTo(window(), QPoint(0, 0)) * ratio;
+    const int left = qRound(at.x());
+    const int top = qRound(at.y());
+    const int wide = qRound(at.x() + width() * ratio) - left;
+    const int high = qRound(at.y() + height() * ratio) - top;
     const int line = std::max(1, qRound(ratio));
     painter.save();
     painter.scale(1 / ratio, 1 / ratio);
+    painter.translate(left - at.x(), top - at.y());
     const QColor border = palette().color(QPalette::Mid);
     painter.fillRect(0, 0, wide, line, border);
     painter.fillRect(0, high - line, wide, line, border);

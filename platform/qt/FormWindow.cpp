@@ -2,6 +2,10 @@
 #include "FormWindow.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QPalette>
+
+#include <xcb/xcb.h>
 
 namespace kelvara {
 
@@ -26,7 +30,25 @@ void FormWindow::moveEvent(QMoveEvent* event) {
 
 void FormWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    fillNativeBackground();
     m_listener.framed();
+}
+
+void FormWindow::fillNativeBackground() {
+    // At a fractional scale the toolkit rounds the window's size to whole
+    // logical pixels and paints that many device pixels, which can be one
+    // device column or row short of the window the desktop made (1280 pixels
+    // maximised at 175 % are 731 logical pixels, painted as 1279). What it
+    // leaves unpainted the X server fills with the window's background: the
+    // window's own colour, not black.
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
+        x11->connection() == nullptr) {
+        return; // not on an X server (the offscreen platform answers too, without one)
+    }
+    const std::uint32_t pixel = palette().color(QPalette::Window).rgb() & 0xFFFFFFU;
+    xcb_change_window_attributes(x11->connection(), static_cast<xcb_window_t>(winId()),
+                                 XCB_CW_BACK_PIXEL, &pixel);
 }
 
 } // namespace kelvara

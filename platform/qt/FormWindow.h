@@ -25,6 +25,8 @@ class FormWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void fillNativeBackground();
+
     Listener m_listener;
 };
 

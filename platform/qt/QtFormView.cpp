@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -169,8 +170,10 @@ QWidget* QtFormView::createWidget(Control& control, QWidget* parent) {
         auto* button = new QPushButton(parent);
         button->setAutoDefault(false);
         button->setDefault(false);
-        connect(button, &QPushButton::clicked, this,
-                [this, &control] { m_form.click(control.name()); });
+        connect(button, &QPushButton::clicked, this, [this, &control] {
+            windowFramed(); // a click may write the window's outer size
+            m_form.click(control.name());
+        });
         return button;
     }
     case ControlKind::TextBox: {
@@ -340,6 +343,7 @@ void QtFormView::windowResized() {
     if (m_syncing || m_window->isMinimized()) {
         return;
     }
+    windowFramed(); // the layout may write the window's outer size
     const QSize size = m_window->size();
     const QSize modelSize(m_scale.toPixels(m_form.scaleWidth()),
                           m_scale.toPixels(m_form.scaleHeight()));
@@ -353,10 +357,21 @@ void QtFormView::windowStateChanged() {
     m_form.setWindowState(toWindowState(m_window->windowState()));
 }
 
+// The frame is read afresh before every event that may write the window's
+// outer size. A desktop that changes the frame (a maximized window loses its
+// borders, a restored one gets them back) may do so after the last move or
+// resize it reports, and the toolkit learns of it without an event of its own:
+// a frame taken only from those events could be the maximized one still, and
+// the outer size written with it would come out too large.
 void QtFormView::windowFramed() {
-    const QSize frame = m_window->frameGeometry().size() - m_window->size();
-    const double width = m_scale.toTwips(std::max(0, frame.width()));
-    const double height = m_scale.toTwips(std::max(0, frame.height()));
+    if (!m_window->isVisible()) {
+        return; // no desktop has framed it yet
+    }
+    // From the window itself: the widget keeps the frame it saw with the last
+    // move or resize.
+    const QMargins frame = m_window->windowHandle()->frameMargins();
+    const double width = m_scale.toTwips(std::max(0, frame.left() + frame.right()));
+    const double height = m_scale.toTwips(std::max(0, frame.top() + frame.bottom()));
     if (width != m_form.frameWidth() || height != m_form.frameHeight()) {
         // Only the first frame is put around the size the program asked for;
         // a later one (a maximized window loses its borders, a restored one

@@ -129,6 +129,19 @@ until_spoken "6200 Würfe" || fail "after 1200 more rolls Orca did not speak 620
 click_reset
 [ "$(rolls_shown reset)" = 0 ] || fail "bars after CLS"
 
+step "CLS gives 10000 by 8000 twips though the desktop changed the frame after the last move"
+# As after fast maximise and restore: the frame the program last saw with a
+# move is the maximised one, and the real one comes without a move or resize.
+extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //')
+xprop -id "$window" -f _NET_FRAME_EXTENTS 32c -set _NET_FRAME_EXTENTS "0, 0, 0, 0"
+xdotool windowmove "$window" 40 40
+sleep 0.5
+xprop -id "$window" -f _NET_FRAME_EXTENTS 32c -set _NET_FRAME_EXTENTS "$extents"
+click_reset
+sleep 0.5
+read -r w h <<<"$(outer)"
+near "$w" 667 1 && near "$h" 533 1 || fail "after CLS the window is ${w}x$h px outside, not 667x533"
+
 step "a line pasted with the middle button is what the next series rolls"
 $atspi text ""
 printf '2000\n' | xclip -selection primary
@@ -179,6 +192,23 @@ kill -0 "$program" 2>/dev/null && fail "the program is still running"
 wait "$program" || fail "the program exited with an error"
 program=""
 
+step "at 125 % and 175 % the screen area has its border on all four sides, opened and maximised"
+for factor in 1.25 1.75; do
+    QT_SCALE_FACTOR=$factor "$program_path" >"$out/kelvara-$factor.log" 2>&1 &
+    program=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$program" --name "^Kelvara 2000" | head -1 || true)
+    [ -n "$window" ] || fail "at $factor the window did not appear"
+    sleep 0.6
+    import -window "$window" "$out/scale-$factor.png"
+    wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
+    sleep 0.8
+    import -window "$window" "$out/scale-$factor-max.png"
+    /usr/bin/python3 "$(dirname "$0")/borders.py" "$out/scale-$factor.png"
+    /usr/bin/python3 "$(dirname "$0")/borders.py" "$out/scale-$factor-max.png"
+    kill "$program" && wait "$program" 2>/dev/null || true
+    program=""
+done
+
 step "under Wayland it opens at 10000 by 8000 twips, rolls, and warns of nothing"
 export XDG_RUNTIME_DIR=$out/runtime
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
@@ -187,8 +217,10 @@ weston=$!
 sleep 1
 WAYLAND_DISPLAY=kelvara-e2e DISPLAY= "$program_path" 2>"$out/wayland.log" &
 program=$!
+# The toolkit draws the decorations itself here: 3 pixels a side, a 30-pixel
+# title bar; the 667 by 533 pixels are the window with them.
 read -r w h <<<"$($atspi size)"
-near "$w" 667 1 && near "$h" 533 1 || fail "the window is ${w}x$h px, not 667x533"
+near "$w" 661 1 && near "$h" 500 1 || fail "inside its decorations the window is ${w}x$h px, not 661x500"
 $atspi press Würfeln
 until_total 5000 || fail "under Wayland the chart names $($atspi total) rolls"
 [ ! -s "$out/wayland.log" ] || fail "warnings under Wayland: $(cat "$out/wayland.log")"
