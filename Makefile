@@ -24,12 +24,11 @@ test: all
 bench: all
 	@scripts/run-benchmarks.sh $(BUILD)
 
-# kelvara_1.00-1_amd64.deb in the build folder.
+# The source package and kelvara_1.00-1_amd64.deb, built by dpkg-buildpackage
+# in build/deb.
 deb:
-	@scripts/install-deps.sh test
-	@$(CONFIGURE)
-	@cmake --build $(BUILD) -j$(JOBS) --target kelvara kelvara_icons kelvara_changelog
-	@cd $(BUILD) && cpack -G DEB > /dev/null && ls "$$PWD"/kelvara_*.deb
+	@scripts/install-deps.sh deb
+	@scripts/build-deb.sh $(BUILD)/deb
 
 clean:
 	rm -rf $(BUILD)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that one of the two commands needs:
+# Installs the Debian packages that one of the commands needs:
 #   install-deps.sh run    building and running the program
+#   install-deps.sh deb    that, and building the Debian package (its tests included)
 #   install-deps.sh test   all that, and everything the suite and benchmarks use
 # Does nothing when all are present; as a non-root user it prints the one
 # apt-get line to run instead.
@@ -15,9 +16,15 @@ packages=(
     qt6-translations-l10n              # the toolkit's own menus and buttons in German
     fonts-dejavu-core                  # a font, for machines that have none
 )
+if [ "${1:-run}" != run ]; then
+    packages+=(
+        libgtest-dev                   # the tests
+        debhelper dpkg-dev git xz-utils # building the source and binary packages
+    )
+fi
 if [ "${1:-run}" = test ]; then
     packages+=(
-        libgtest-dev libbenchmark-dev  # tests and benchmarks
+        libbenchmark-dev               # the benchmarks
         libx11-dev                     # Xlib, for the start-up benchmark
         valgrind                       # instructions per roll, counted exactly by callgrind
         xvfb xauth x11-utils openbox   # a real X server with a window manager
@@ -27,7 +34,7 @@ if [ "${1:-run}" = test ]; then
         orca python3-pyatspi           # a screen reader, and a client of the accessibility bus
         at-spi2-core dbus-daemon       # the accessibility bus, on a private session bus
         desktop-file-utils appstream   # validating the desktop entry and metainfo
-        dpkg-dev file lintian          # building the Debian package and checking it
+        file lintian devscripts blhc   # checking the package: lintian, hardening-check, build log
     )
 fi
 

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Runs the benchmarks in bench/ and prints the figures the README quotes.
-#   1. series_benchmark: per-roll cost, headless handler against the bare loop,
-#      with their ratios
-#   2. qt_series_benchmark: click until painted (offscreen) against headless
+#   1. series_benchmark: per-roll cost, headless handler against the bare loop
+#      (two draws, the dice as whole numbers), with their ratios
+#   2. qt_series_benchmark: click until painted (offscreen) against headless,
+#      with the ratio for the longest series
 #   3. peak memory (VmHWM) of the real program after a series, against the
 #      minimal Qt window, both under Xvfb; median of five runs each
 #   4. startup_benchmark: process start until the window is first painted,
 #      against the minimal Qt window, under the same Xvfb
 #   5. instructions per roll under valgrind's callgrind, handler against the
 #      bare loop: exact counts that repeat from run to run
+#   6. what the hardening costs a roll: the handler built without the
+#      protections (in BUILD-plain), in instructions and in time
 set -euo pipefail
 build=${1:-build}
 reps=${REPS:-5}
@@ -28,7 +31,13 @@ reps=${REPS:-5}
         }
     }'
 "$build/bench/qt_series_benchmark" --benchmark_repetitions="$reps" \
-    --benchmark_report_aggregates_only=true 2>/dev/null | grep -E 'Benchmark|median'
+    --benchmark_report_aggregates_only=true 2>/dev/null | grep -E 'Benchmark|median' | awk '
+    { print }
+    /rolls:0_median/ { for (i = 1; i <= NF; i++) if ($i == "us") { t[$1] = $(i - 1); break } }
+    END {
+        q = "BM_QtClickUntilPainted/rolls:0_median"; h = "BM_HeadlessClick/rolls:0_median"
+        if ((q in t) && (h in t)) printf "ratio of a click until painted to headless, longest series: %.2f\n", t[q] / t[h]
+    }'
 
 display=:$((100 + RANDOM % 400))
 # A white root, so that the start-up benchmark can tell an unpainted window.
@@ -69,10 +78,28 @@ XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)} "$build/bench/startup_benchmark
 
 # Two lengths of series, so the fixed cost of a click drops out of the difference.
 instructions() {
-    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$build/bench/counted_rolls" "$1" "$2" 2>&1 |
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1/bench/counted_rolls" "$2" "$3" 2>&1 |
         awk '/Collected/ {print $NF}'
 }
-per_roll() { echo $((($(instructions "$1" 20000) - $(instructions "$1" 10000)) / 10000)); }
-handler=$(per_roll handler)
-bare=$(per_roll bare)
-echo "instructions per roll (callgrind): handler $handler, bare loop $bare, ratio $(awk "BEGIN {printf \"%.2f\", $handler / $bare}")"
+per_roll() { echo $((($(instructions "$1" "$2" 20000) - $(instructions "$1" "$2" 10000)) / 10000)); }
+handler=$(per_roll "$build" handler)
+bare=$(per_roll "$build" bare)
+floor=$(per_roll "$build" floor)
+echo "instructions per roll (callgrind): handler $handler, bare loop $bare, ratio $(awk "BEGIN {printf \"%.2f\", $handler / $bare}") (bare loop with the floor in double precision: $floor)"
+
+# The same series without the protections every build has.
+plain=$build-plain
+cmake -S "$(dirname "$0")/.." -B "$plain" -DCMAKE_BUILD_TYPE=Release -DKELVARA_HARDENING=OFF \
+    -DKELVARA_TESTS=OFF >/dev/null
+cmake --build "$plain" -j"$(nproc)" --target counted_rolls series_benchmark >/dev/null
+unprotected=$(per_roll "$plain" handler)
+echo "hardening, instructions per roll: handler $handler, without the protections $unprotected"
+# Longest series, both builds in turn, so that a slow spell falls on both.
+longest() {
+    "$1/bench/series_benchmark" --benchmark_filter='HeadlessSeries/rolls:0$' 2>/dev/null |
+        grep -o 'per_roll=[0-9.]*' | cut -d= -f2
+}
+for _ in $(seq "$reps"); do echo "$(longest "$build") $(longest "$plain")"; done >"$plain/times.txt"
+with=$(cut -d' ' -f1 "$plain/times.txt" | median)
+without=$(cut -d' ' -f2 "$plain/times.txt" | median)
+echo "hardening, ns per roll of the longest series: ${with} with, ${without} without, ratio $(awk "BEGIN {printf \"%.2f\", $with / $without}")"
