@@ -2,6 +2,8 @@
 // for the sum i + 2, the same index as the bar and count label of that sum.
 #pragma once
 
+#include "Dice.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -17,17 +19,19 @@ class SumTally {
     std::int16_t operator()(std::int32_t index) const { return m_counts[checkedSlot(index)]; }
     // One more roll of the sum at index. A count already at 32767 is the
     // overflow error and stays as it is. Inline: a series calls it every roll.
-    void increment(std::int32_t index) {
-        std::int16_t& count = m_counts[checkedSlot(index)];
+    void increment(std::int32_t index) { add(m_counts[checkedSlot(index)], index); }
+    // The same for an index that lies in range by its type.
+    void increment(SumIndex index) { add(m_counts[index], static_cast<std::int32_t>(index)); }
+    void clear() { m_counts.fill(0); }
+    std::int32_t total() const;
+
+  private:
+    static void add(std::int16_t& count, std::int32_t index) {
         if (count == std::numeric_limits<std::int16_t>::max()) [[unlikely]] {
             throwFull(index);
         }
         ++count;
     }
-    void clear() { m_counts.fill(0); }
-    std::int32_t total() const;
-
-  private:
     static std::size_t checkedSlot(std::int32_t index) {
         if (index < 0 || index >= size) [[unlikely]] {
             throwOutOfRange(index);

@@ -25,7 +25,9 @@ class ClockRandom final : public RandomSource {
     explicit ClockRandom(Clock clock);
 
     void randomize() override;
-    float next() override { return toUnit(m_engine()); }
+    float next() override { return toUnit(nextRaw()); }
+    // The 32 bits next() makes its value from.
+    std::uint32_t nextRaw() { return m_engine(); }
 
     // The top 24 bits of a raw draw as a value in [0, 1). They fill a float's
     // mantissa exactly, so the largest value is 1 - 2^-24, never 1.

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "FormDescription.h"
+#include "Length.h"
 #include "Numeric.h"
 
 #include <string>
@@ -27,14 +28,17 @@ class Control {
     const std::string& labelFor() const { return m_labelFor; }
     const Appearance& look() const { return m_look; }
 
-    float left() const { return m_left; }
-    float top() const { return m_top; }
-    float width() const { return m_width; }
-    float height() const { return m_height; }
+    Length left() const { return Length(m_left); }
+    Length top() const { return Length(m_top); }
+    Length width() const { return Length(m_width); }
+    Length height() const { return Length(m_height); }
     void setLeft(double value) { m_left = numeric::toSingle(value); }
     void setTop(double value) { m_top = numeric::toSingle(value); }
     void setWidth(double value) { m_width = numeric::toSingle(value); }
     void setHeight(double value) { m_height = numeric::toSingle(value); }
+    // A length that is one already (a twip off or on one read here) needs no rounding or check.
+    void setTop(Length value) { m_top = value; }
+    void setHeight(Length value) { m_height = value; }
 
     // Inner size: a picture box's drawing area inside its border.
     float scaleWidth() const;

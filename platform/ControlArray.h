@@ -3,6 +3,8 @@
 
 #include "Control.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,6 +29,15 @@ class ControlArray {
         return *m_members[slot];
     }
     Control& operator()(std::int32_t index) const { return item(index); }
+    // The members with the indexes 0 to N - 1, each looked up once: an index
+    // known to lie in that range then reaches its member without a check.
+    template <std::size_t N> std::array<Control*, N> members() const {
+        std::array<Control*, N> all{};
+        for (std::size_t i = 0; i < N; ++i) {
+            all[i] = &item(static_cast<std::int32_t>(i));
+        }
+        return all;
+    }
 
     void add(Control& member);
 

@@ -90,15 +90,22 @@ LabelWidget::LabelWidget(const Control& control, QWidget* parent)
 }
 
 QFont LabelWidget::fittedFont() const {
-    QFont font = m_font;
     const QString caption = QString::fromStdString(m_control.caption());
-    if (font.pixelSize() <= 0) {
-        return font;
+    // Measuring text is the dearest part of painting a label; the same
+    // caption at the same width fits the same font.
+    if (caption == m_fittedCaption && width() == m_fittedWidth) {
+        return m_fitted;
     }
-    while (font.pixelSize() > smallestPixelSize &&
-           QFontMetrics(font).horizontalAdvance(caption) > width()) {
-        font.setPixelSize(font.pixelSize() - 1);
+    QFont font = m_font;
+    if (font.pixelSize() > 0) {
+        while (font.pixelSize() > smallestPixelSize &&
+               QFontMetrics(font).horizontalAdvance(caption) > width()) {
+            font.setPixelSize(font.pixelSize() - 1);
+        }
     }
+    m_fitted = font;
+    m_fittedCaption = caption;
+    m_fittedWidth = width();
     return font;
 }
 

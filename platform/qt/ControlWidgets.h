@@ -59,7 +59,10 @@ class LabelWidget : public QLabel {
     // The label's own rectangle, in this widget's coordinates.
     void setBody(const QRect& body) { m_body = body; }
     // The font a caption is drawn in before any shrinking.
-    void setCaptionFont(const QFont& font) { m_font = font; }
+    void setCaptionFont(const QFont& font) {
+        m_font = font;
+        m_fittedWidth = -1;
+    }
     // The font actually used for the current caption and width.
     QFont fittedFont() const;
 
@@ -70,6 +73,10 @@ class LabelWidget : public QLabel {
     const Control& m_control;
     QRect m_body;
     QFont m_font;
+    // The last font fitted, and the caption and width it was fitted to.
+    mutable QFont m_fitted;
+    mutable QString m_fittedCaption;
+    mutable int m_fittedWidth = -1;
 };
 
 } // namespace kelvara

@@ -315,7 +315,12 @@ void QtFormView::syncControl(const Control& control) {
         announceDescription(widget);
     }
     widget->setVisible(control.visible());
-    widget->update();
+    // A label draws its caption from the model, so only it needs telling
+    // that it may have changed; the toolkit repaints what moved, resized or
+    // showed, and the widgets that keep a text of their own when it changes.
+    if (control.kind() == ControlKind::Label) {
+        widget->update();
+    }
 }
 
 void QtFormView::syncLabelGeometry(const Control& label, LabelWidget& widget, const QRect& body) {

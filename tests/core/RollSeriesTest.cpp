@@ -1,7 +1,9 @@
 // The roll series: counts, bars, labels and the ways a series can fail.
 #include "ClockRandom.h"
+#include "Dice.h"
 #include "HeadlessWindow.h"
 
+#include <bit>
 #include <cmath>
 
 namespace kelvara::test {
@@ -118,6 +120,71 @@ TEST(RollSeriesDistribution, fair_dice_on_a_fixed_seed_pass_chi_square) {
         chiSquare += std::pow(frmMain.Tally()(i) - expected, 2) / expected;
     }
     EXPECT_LT(chiSquare, 29.59); // the 0.1% point for 10 degrees of freedom
+}
+
+TEST(RollSeriesDice, every_draw_of_the_own_generator_gives_the_die_of_its_value) {
+    for (std::uint32_t draw = 0; draw < (1U << 24U); ++draw) {
+        const std::uint32_t raw = (draw << 8U) | (draw & 0xFFU); // low bits are never used
+        const double die = std::floor(double{ClockRandom::toUnit(raw)} * 6 + 1);
+        ASSERT_EQ(Die::of(raw).face(), die) << draw;
+    }
+}
+
+// The platform's generator behind a source of any kind: the series takes the
+// path it takes for every other source.
+class Forwarding : public RandomSource {
+  public:
+    explicit Forwarding(ClockRandom& random) : m_random(random) {}
+    void randomize() override { m_random.randomize(); }
+    float next() override { return m_random.next(); }
+
+  private:
+    ClockRandom& m_random;
+};
+
+TEST(RollSeriesDice, own_generator_rolls_exactly_as_any_source_would) {
+    const auto clock = [] { return std::uint64_t{20261207}; };
+    ClockRandom own(clock);
+    ClockRandom forwarded(clock);
+    Forwarding any(forwarded);
+    FrmMain direct(own);
+    FrmMain general(any);
+    NullView directView;
+    NullView generalView;
+    direct.form().setView(&directView);
+    general.form().setView(&generalView);
+    // Series that end in a full count (the sum 7 gets there first, after
+    // about 196,000 rolls), resizes, a reset, and texts that roll nothing.
+    const char* const script[] = {"5000",  "resize", "0",   "150000", "80000",
+                                  "70000", "zwölf",  "CLS", "3,5",    "250000"};
+    for (FrmMain* window : {&direct, &general}) {
+        window->form().load();
+    }
+    for (const std::string step : script) {
+        for (FrmMain* window : {&direct, &general}) {
+            if (step == "resize") {
+                window->form().userResize(7321, 5119);
+            } else if (step == "CLS") {
+                window->form().click("cmdCancel");
+            } else {
+                window->form().control("txtAnz").setText(step);
+                window->form().click("cmdOptions");
+            }
+        }
+        EXPECT_EQ(directView.errors(), generalView.errors()) << step;
+        for (std::int32_t i = 0; i <= 10; ++i) {
+            const Control& a = direct.form().array("Line1")(i);
+            const Control& b = general.form().array("Line1")(i);
+            EXPECT_EQ(std::bit_cast<std::uint32_t>(float{a.top()}),
+                      std::bit_cast<std::uint32_t>(float{b.top()}))
+                << step << " " << i;
+            EXPECT_EQ(std::bit_cast<std::uint32_t>(float{a.height()}),
+                      std::bit_cast<std::uint32_t>(float{b.height()}))
+                << step << " " << i;
+            EXPECT_EQ(direct.Tally()(i), general.Tally()(i)) << step << " " << i;
+        }
+    }
+    EXPECT_EQ(directView.errors().size(), 4U); // three full counts and the text
 }
 
 } // namespace
