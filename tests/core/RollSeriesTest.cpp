@@ -153,23 +153,17 @@ TEST(RollSeriesDice, own_generator_rolls_exactly_as_any_source_would) {
     NullView generalView;
     direct.form().setView(&directView);
     general.form().setView(&generalView);
+    direct.form().load();
+    general.form().load();
     // Series that end in a full count (the sum 7 gets there first, after
     // about 196,000 rolls), resizes, a reset, and texts that roll nothing.
     const char* const script[] = {"5000",  "resize", "0",   "150000", "80000",
                                   "70000", "zwölf",  "CLS", "3,5",    "250000"};
-    for (FrmMain* window : {&direct, &general}) {
-        window->form().load();
-    }
     for (const std::string step : script) {
-        for (FrmMain* window : {&direct, &general}) {
-            if (step == "resize") {
-                window->form().userResize(7321, 5119);
-            } else if (step == "CLS") {
-                window->form().click("cmdCancel");
-            } else {
-                window->form().control("txtAnz").setText(step);
-                window->form().click("cmdOptions");
-            }
+        for (Form* form : {&direct.form(), &general.form()}) {
+            form->control("txtAnz").setText(step);
+            step == "resize" ? form->userResize(7321, 5119)
+                             : form->click(step == "CLS" ? "cmdCancel" : "cmdOptions");
         }
         EXPECT_EQ(directView.errors(), generalView.errors()) << step;
         for (std::int32_t i = 0; i <= 10; ++i) {
