@@ -57,7 +57,12 @@ class LabelWidget : public QLabel {
     LabelWidget(const Control& control, QWidget* parent);
 
     // The label's own rectangle, in this widget's coordinates.
-    void setBody(const QRect& body) { m_body = body; }
+    void setBody(const QRect& body) {
+        if (body != m_body) {
+            m_body = body;
+            update();
+        }
+    }
     // The font a caption is drawn in before any shrinking.
     void setCaptionFont(const QFont& font) {
         m_font = font;

@@ -163,6 +163,7 @@ QWidget* QtFormView::createWidget(Control& control, QWidget* parent) {
         return new ShapeWidget(control, parent);
     case ControlKind::Label: {
         auto* label = new LabelWidget(control, parent);
+        label->setTextFormat(Qt::PlainText);
         label->setCaptionFont(fontFor(control.look()));
         return label;
     }
@@ -285,6 +286,9 @@ void QtFormView::syncControl(const Control& control) {
     const QString caption = QString::fromStdString(control.caption());
     switch (control.kind()) {
     case ControlKind::Label:
+        // The label paints the caption itself; holding it as its text too
+        // repaints the label when, and only when, the caption changes.
+        syncText(widget, caption, &QLabel::text, &QLabel::setText);
         syncLabelGeometry(control, *static_cast<LabelWidget*>(widget), rect);
         break;
     case ControlKind::Frame:
@@ -315,12 +319,6 @@ void QtFormView::syncControl(const Control& control) {
         announceDescription(widget);
     }
     widget->setVisible(control.visible());
-    // A label draws its caption from the model, so only it needs telling
-    // that it may have changed; the toolkit repaints what moved, resized or
-    // showed, and the widgets that keep a text of their own when it changes.
-    if (control.kind() == ControlKind::Label) {
-        widget->update();
-    }
 }
 
 void QtFormView::syncLabelGeometry(const Control& label, LabelWidget& widget, const QRect& body) {
