@@ -43,53 +43,53 @@ double rollsOf(const benchmark::State& state) {
     return state.range(0) == 0 ? untilFull : static_cast<double>(state.range(0));
 }
 
-void BM_BareLoop(benchmark::State& state) {
-    ClockRandom random;
-    const auto loop = [&](SumTally& tally, double n) {
-        bench::rollBare(
-            tally, [&] { return random.nextRaw(); }, n);
-    };
+// Every repetition reseeds, then rolls until n or a full count.
+template <typename Loop, typename Seed>
+void benchBare(benchmark::State& state, Loop&& loop, Seed&& seed) {
     double rolls = 0;
     for (auto _ : state) {
-        rolls += bareLoop(
-            loop, [&] { random.randomize(); }, rollsOf(state));
+        rolls += bareLoop(loop, seed, rollsOf(state));
     }
     reportPerRoll(state, rolls);
+}
+
+void BM_BareLoop(benchmark::State& state) {
+    ClockRandom random;
+    benchBare(
+        state,
+        [&](SumTally& tally, double n) {
+            bench::rollBare(
+                tally, [&] { return random.nextRaw(); }, n);
+        },
+        [&] { random.randomize(); });
 }
 
 void BM_BareLoopFloor(benchmark::State& state) {
     ClockRandom random;
-    const auto loop = [&](SumTally& tally, double n) {
-        bench::rollBareFloor(
-            tally, [&] { return random.next(); }, n);
-    };
-    double rolls = 0;
-    for (auto _ : state) {
-        rolls += bareLoop(
-            loop, [&] { random.randomize(); }, rollsOf(state));
-    }
-    reportPerRoll(state, rolls);
+    benchBare(
+        state,
+        [&](SumTally& tally, double n) {
+            bench::rollBareFloor(
+                tally, [&] { return random.next(); }, n);
+        },
+        [&] { random.randomize(); });
 }
 
 void BM_BareLoopMt19937(benchmark::State& state) {
     std::mt19937 engine;
-    const auto seed = [&] {
-        const auto now = static_cast<std::uint64_t>(
-            std::chrono::high_resolution_clock::now().time_since_epoch().count());
-        std::seed_seq sequence{static_cast<std::uint32_t>(now),
-                               static_cast<std::uint32_t>(now >> 32)};
-        engine.seed(sequence);
-    };
-    double rolls = 0;
-    for (auto _ : state) {
-        rolls += bareLoop(
-            [&](SumTally& tally, double n) {
-                bench::rollBareFloor(
-                    tally, [&] { return ClockRandom::toUnit(engine()); }, n);
-            },
-            seed, rollsOf(state));
-    }
-    reportPerRoll(state, rolls);
+    benchBare(
+        state,
+        [&](SumTally& tally, double n) {
+            bench::rollBareFloor(
+                tally, [&] { return ClockRandom::toUnit(engine()); }, n);
+        },
+        [&] {
+            const auto now = static_cast<std::uint64_t>(
+                std::chrono::high_resolution_clock::now().time_since_epoch().count());
+            std::seed_seq sequence{static_cast<std::uint32_t>(now),
+                                   static_cast<std::uint32_t>(now >> 32)};
+            engine.seed(sequence);
+        });
 }
 
 // Argument 0 is the longest series: from empty until the first overflow;
