@@ -20,7 +20,7 @@ namespace {
 // While the application is being constructed: the toolkit's messages, held
 // back so that a missing display gives one line of ours and nothing else.
 std::vector<std::string> g_heldBack;
-const ProgramIdentity* g_identity = nullptr;
+ProgramIdentity g_identity{};
 
 std::string environment(const char* name) {
     const char* value = std::getenv(name);
@@ -60,9 +60,9 @@ void holdBack(QtMsgType type, const QMessageLogContext& /*context*/, const QStri
         std::fprintf(stderr,
                      "%s braucht eine grafische Sitzung (X11 oder Wayland). Ohne Bildschirm "
                      "starten mit:  xvfb-run -a %s\n",
-                     g_identity->name, g_identity->command);
+                     g_identity.name, g_identity.command);
     } else {
-        std::fprintf(stderr, "%s konnte %s nicht öffnen. Die Meldungen von Qt:\n", g_identity->name,
+        std::fprintf(stderr, "%s konnte %s nicht öffnen. Die Meldungen von Qt:\n", g_identity.name,
                      failed.c_str());
         for (const std::string& line : g_heldBack) {
             std::fprintf(stderr, "%s\n", line.c_str());
@@ -84,7 +84,7 @@ void loadToolkitTranslations(QApplication& app) {
 
 std::unique_ptr<QApplication> openGuiSession(int& argc, char** argv,
                                              const ProgramIdentity& identity) {
-    g_identity = &identity;
+    g_identity = identity; // its texts are the program's own literals
     QtMessageHandler previous = qInstallMessageHandler(holdBack);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
