@@ -53,26 +53,26 @@ void benchBare(benchmark::State& state, Loop&& loop, Seed&& seed) {
     reportPerRoll(state, rolls);
 }
 
-void BM_BareLoop(benchmark::State& state) {
+// The platform's generator, its dice whole (bench::rollBare) or by the
+// earlier floor in double precision (bench::rollBareFloor).
+template <bool whole> void BM_BareLoopPcg(benchmark::State& state) {
     ClockRandom random;
-    benchBare(
-        state,
-        [&](SumTally& tally, double n) {
+    const auto loop = [&](SumTally& tally, double n) {
+        if constexpr (whole) {
             bench::rollBare(
                 tally, [&] { return random.nextRaw(); }, n);
-        },
-        [&] { random.randomize(); });
-}
-
-void BM_BareLoopFloor(benchmark::State& state) {
-    ClockRandom random;
-    benchBare(
-        state,
-        [&](SumTally& tally, double n) {
+        } else {
             bench::rollBareFloor(
                 tally, [&] { return random.next(); }, n);
-        },
-        [&] { random.randomize(); });
+        }
+    };
+    benchBare(state, loop, [&] { random.randomize(); });
+}
+void BM_BareLoop(benchmark::State& state) {
+    BM_BareLoopPcg<true>(state);
+}
+void BM_BareLoopFloor(benchmark::State& state) {
+    BM_BareLoopPcg<false>(state);
 }
 
 void BM_BareLoopMt19937(benchmark::State& state) {
