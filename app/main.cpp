@@ -3,6 +3,7 @@
 #include "FrmMain.h"
 #include "FrmMainIcon.h"
 #include "GuiSession.h"
+#include "PixelIcon.h"
 #include "QtFormView.h"
 
 int main(int argc, char* argv[]) {

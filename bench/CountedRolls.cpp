@@ -1,8 +1,7 @@
 // A fixed number of rolls for valgrind's callgrind, which counts the
 // instructions exactly: the handler headless, or the bare loop with the same
-// generator (dice as whole numbers, or the earlier floor in double precision).
-// Two counts of different lengths give the instructions per roll.
-//   counted_rolls handler|bare|floor ROLLS
+// generator. Two counts of different lengths give the instructions per roll.
+//   counted_rolls handler|bare ROLLS
 #include "BareLoop.h"
 #include "ClockRandom.h"
 #include "FrmMain.h"
@@ -12,7 +11,7 @@
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s handler|bare|floor ROLLS\n", argv[0]);
+        std::fprintf(stderr, "usage: %s handler|bare ROLLS\n", argv[0]);
         return 2;
     }
     const std::string what = argv[1];
@@ -28,12 +27,7 @@ int main(int argc, char* argv[]) {
     }
     kelvara::SumTally tally;
     random.randomize();
-    if (what == "floor") {
-        kelvara::bench::rollBareFloor(
-            tally, [&] { return random.next(); }, std::stod(rolls));
-    } else {
-        kelvara::bench::rollBare(
-            tally, [&] { return random.nextRaw(); }, std::stod(rolls));
-    }
+    kelvara::bench::rollBare(
+        tally, [&] { return random.nextRaw(); }, std::stod(rolls));
     return tally.total() == std::stoi(rolls) ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "ClockRandom.h"
 #include "FrmMain.h"
 #include "FrmMainIcon.h"
+#include "PixelIcon.h"
 #include "QtFormView.h"
 
 #include <QApplication>

@@ -1,8 +1,7 @@
 // Cost of a roll series driven headless through the real handler, against
 // the bare loop: the same generator drawing two dice as whole numbers and
 // raising a tally, with no controls. Figures are per roll (the "per_roll"
-// counter). Two rows show the history: the bare loop that formed its dice by
-// a floor in double precision, and mt19937, what the platform's generator saves.
+// counter).
 #include "BareLoop.h"
 #include "ClockRandom.h"
 #include "FrmMain.h"
@@ -10,8 +9,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <random>
 
 namespace {
 
@@ -53,43 +50,14 @@ void benchBare(benchmark::State& state, Loop&& loop, Seed&& seed) {
     reportPerRoll(state, rolls);
 }
 
-// The platform's generator, its dice whole (bench::rollBare) or by the
-// earlier floor in double precision (bench::rollBareFloor).
-template <bool whole> void BM_BareLoopPcg(benchmark::State& state) {
+// The platform's generator drawn directly, its dice whole.
+void BM_BareLoop(benchmark::State& state) {
     ClockRandom random;
     const auto loop = [&](SumTally& tally, double n) {
-        if constexpr (whole) {
-            bench::rollBare(
-                tally, [&] { return random.nextRaw(); }, n);
-        } else {
-            bench::rollBareFloor(
-                tally, [&] { return random.next(); }, n);
-        }
+        bench::rollBare(
+            tally, [&] { return random.nextRaw(); }, n);
     };
     benchBare(state, loop, [&] { random.randomize(); });
-}
-void BM_BareLoop(benchmark::State& state) {
-    BM_BareLoopPcg<true>(state);
-}
-void BM_BareLoopFloor(benchmark::State& state) {
-    BM_BareLoopPcg<false>(state);
-}
-
-void BM_BareLoopMt19937(benchmark::State& state) {
-    std::mt19937 engine;
-    benchBare(
-        state,
-        [&](SumTally& tally, double n) {
-            bench::rollBareFloor(
-                tally, [&] { return ClockRandom::toUnit(engine()); }, n);
-        },
-        [&] {
-            const auto now = static_cast<std::uint64_t>(
-                std::chrono::high_resolution_clock::now().time_since_epoch().count());
-            std::seed_seq sequence{static_cast<std::uint32_t>(now),
-                                   static_cast<std::uint32_t>(now >> 32)};
-            engine.seed(sequence);
-        });
 }
 
 // Argument 0 is the longest series: from empty until the first overflow;
@@ -120,8 +88,6 @@ void BM_HeadlessSeries(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_BareLoop)->Arg(5000)->Arg(0)->ArgName("rolls")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_BareLoopFloor)->Arg(5000)->Arg(0)->ArgName("rolls")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_BareLoopMt19937)->Arg(5000)->Arg(0)->ArgName("rolls")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HeadlessSeries)
     ->Arg(5000)
     ->Arg(0)

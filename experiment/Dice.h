@@ -1,5 +1,5 @@
-// Two dice drawn straight from the platform's generator, and the index of
-// their sum: whole numbers whose range their types vouch for.
+// Two dice drawn from raw draws, and the index of their sum: whole numbers
+// whose range their types vouch for.
 #pragma once
 
 #include <cstddef>
@@ -10,10 +10,11 @@ namespace kelvara {
 // One die, 1 to 6.
 class Die {
   public:
-    // A draw of the platform's generator is r = (raw >> 8) / 2^24, a whole
-    // number of 2^-24 steps. So r * 6 + 1 is exact in double precision, and
-    // its floor is 1 + ((raw >> 8) * 6 >> 24): the same die for every one of
-    // the 2^24 draws, formed without a floating step.
+    // A draw stands for r = (raw >> 8) / 2^24, a whole number of 2^-24 steps,
+    // and the die is r * 6 + 1 rounded down. That product is exact in double
+    // precision (in single it would round up to the next whole number for a
+    // few r just below a multiple of 1/6), and its floor is
+    // 1 + ((raw >> 8) * 6 >> 24): the same die, formed without a floating step.
     static Die of(std::uint32_t raw) { return Die(1 + (((raw >> 8U) * 6U) >> 24U)); }
     std::uint32_t face() const { return m_face; }
 

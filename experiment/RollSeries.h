@@ -1,4 +1,4 @@
-// One roll series: the click handler of the button that rolls the dice.
+// One roll series: what the button "Würfeln" does.
 #pragma once
 
 #include "Control.h"
@@ -17,10 +17,13 @@ struct DiceWindow {
     ControlArray& lblAnzahl;
     SumTally& Tally;
     RandomSource& random;
+    double countAboveBar; // where the window's layout puts a count: so far above its bar's top
 };
 
 // Rolls two dice as often as the roll-count box says, growing the bar of each
-// sum by one twip per roll, and shows every count above its bar at the end.
-void cmdOptions_Click(const DiceWindow& w);
+// sum by one twip per roll and counting it, and shows every count above its
+// bar at the end. A full count ends the series with the overflow error, its
+// roll's bar already grown; a text that is no number ends it before any roll.
+void rollSeries(const DiceWindow& w);
 
 } // namespace kelvara

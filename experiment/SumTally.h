@@ -17,10 +17,9 @@ class SumTally {
 
     // The count at index; an index outside 0..10 is the index-out-of-range error.
     std::int16_t operator()(std::int32_t index) const { return m_counts[checkedSlot(index)]; }
-    // One more roll of the sum at index. A count already at 32767 is the
-    // overflow error and stays as it is. Inline: a series calls it every roll.
-    void increment(std::int32_t index) { add(m_counts[checkedSlot(index)], index); }
-    // The same for an index that lies in range by its type.
+    // One more roll of the sum at index, which lies in range by its type. A
+    // count already at 32767 is the overflow error and stays as it is.
+    // Inline: a series calls it every roll.
     void increment(SumIndex index) { add(m_counts[index], static_cast<std::int32_t>(index)); }
     void clear() { m_counts.fill(0); }
     std::int32_t total() const;

@@ -22,4 +22,10 @@ void ClockRandom::randomize() {
     m_engine.seed(m_clock());
 }
 
+void ClockRandom::draw(std::span<std::uint32_t> draws) {
+    for (std::uint32_t& each : draws) {
+        each = m_engine();
+    }
+}
+
 } // namespace kelvara

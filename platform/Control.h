@@ -26,6 +26,11 @@ class Control {
     const std::vector<Control*>& children() const { return m_children; }
     int tabIndex() const { return m_tabIndex; }
     const std::string& labelFor() const { return m_labelFor; }
+    AccessibleRole accessibleRole() const { return m_role; }
+    // The name a screen reader announces: the one set, else the caption,
+    // else the control's own name.
+    const std::string& accessibleName() const;
+    void setAccessibleName(std::string name) { m_accessibleName = std::move(name); }
     const Appearance& look() const { return m_look; }
 
     Length left() const { return Length(m_left); }
@@ -71,6 +76,8 @@ class Control {
     std::string m_caption; // the caption, or a text box's text
     bool m_visible;
     std::string m_labelFor;
+    AccessibleRole m_role;
+    std::string m_accessibleName;
 };
 
 } // namespace kelvara

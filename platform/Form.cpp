@@ -4,6 +4,7 @@
 #include "Numeric.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 namespace kelvara {
@@ -15,7 +16,12 @@ constexpr const char* desktopOwnsSize = "das Fenster ist maximiert, seine Größ
 
 Form::Form(const FormDescription& description)
     : m_name(description.name), m_caption(description.caption),
-      m_innerWidth(description.clientWidth), m_innerHeight(description.clientHeight) {
+      m_innerWidth(description.clientWidth), m_innerHeight(description.clientHeight),
+      m_messageTitle(description.messageTitle),
+      m_minimumClientWidth(description.minimumClientWidth),
+      m_minimumClientHeight(description.minimumClientHeight),
+      m_largestWidth(std::numeric_limits<float>::infinity()),
+      m_largestHeight(std::numeric_limits<float>::infinity()) {
     for (const ControlDescription& d : description.controls) {
         Control* parent = nullptr;
         if (!d.parent.empty() && d.parent != description.name) {
@@ -63,7 +69,7 @@ void Form::setWidth(double outerWidth) {
     if (m_state != WindowState::Normal) {
         throw PropertyRefusedError(desktopOwnsSize);
     }
-    resizeInner(std::max(0.0F, outer - m_frameWidth), m_innerHeight);
+    resizeInner(std::max(0.0F, std::min(outer, m_largestWidth) - m_frameWidth), m_innerHeight);
 }
 
 void Form::setHeight(double outerHeight) {
@@ -71,7 +77,17 @@ void Form::setHeight(double outerHeight) {
     if (m_state != WindowState::Normal) {
         throw PropertyRefusedError(desktopOwnsSize);
     }
-    resizeInner(m_innerWidth, std::max(0.0F, outer - m_frameHeight));
+    resizeInner(m_innerWidth, std::max(0.0F, std::min(outer, m_largestHeight) - m_frameHeight));
+}
+
+void Form::setLargestSize(double outerWidth, double outerHeight) {
+    m_largestWidth = numeric::toSingle(outerWidth);
+    m_largestHeight = numeric::toSingle(outerHeight);
+}
+
+void Form::setLiveSummary(std::string summary) {
+    m_liveSummary = std::move(summary);
+    ++m_liveSummaryCount;
 }
 
 void Form::setFrameSize(double width, double height, Keep keep) {
@@ -92,13 +108,6 @@ void Form::setTwipsPerPixel(double twips) {
             each->setBorder(numeric::toSingle(twips));
         }
     }
-}
-
-std::string Form::accessibleName(const Control& control) const {
-    if (m_namer) {
-        return m_namer(control);
-    }
-    return control.caption().empty() ? control.name() : control.caption();
 }
 
 void Form::setMousePointer(int pointer) {

@@ -45,6 +45,9 @@ class Form {
 
     const std::string& name() const { return m_name; }
     const std::string& caption() const { return m_caption; }
+    const std::string& messageTitle() const { return m_messageTitle; }
+    float minimumClientWidth() const { return m_minimumClientWidth; }
+    float minimumClientHeight() const { return m_minimumClientHeight; }
 
     // A lone control or a control array by name. An unknown name is a
     // programming error (std::invalid_argument), not a run-time error.
@@ -57,9 +60,13 @@ class Form {
     float width() const { return m_innerWidth + m_frameWidth; }
     float height() const { return m_innerHeight + m_frameHeight; }
     // Writing the outer size is refused unless the window is in its normal
-    // state; a write that changes the size raises the resize event.
+    // state; a write that changes the size raises the resize event. A size
+    // beyond the largest the desktop can show is taken as that largest size.
     void setWidth(double outerWidth);
     void setHeight(double outerHeight);
+    // The largest outer size the desktop can show the window at (the free
+    // area of its screen), as the front end learns it; unset, no limit.
+    void setLargestSize(double outerWidth, double outerHeight);
     float scaleWidth() const { return m_innerWidth; }
     float scaleHeight() const { return m_innerHeight; }
 
@@ -94,16 +101,12 @@ class Form {
     // Returns the character code as the handler left it; 0 discards it.
     std::int16_t keyPress(std::string_view source, std::int16_t keyAscii);
 
-    // The name a screen reader announces for a control. Unless the window
-    // says otherwise it is the control's caption, or its name if it has none.
-    using Namer = std::function<std::string(const Control&)>;
-    void setAccessibleNamer(Namer namer) { m_namer = std::move(namer); }
-    std::string accessibleName(const Control& control) const;
-    // What a screen reader adds to the name; empty unless the window says otherwise.
-    void setAccessibleDescriber(Namer describer) { m_describer = std::move(describer); }
-    std::string accessibleDescription(const Control& control) const {
-        return m_describer ? m_describer(control) : std::string();
-    }
+    // A sentence for assistive technology to speak where the user is, such
+    // as the result of the last event. Each setting is announced once, even
+    // when the sentence is the same as before.
+    void setLiveSummary(std::string summary);
+    const std::string& liveSummary() const { return m_liveSummary; }
+    int liveSummaryCount() const { return m_liveSummaryCount; }
 
     // The view to sync and report to; null puts back the built-in null view.
     void setView(FormView* view) { m_view = view != nullptr ? view : &m_nullView; }
@@ -131,8 +134,13 @@ class Form {
     std::map<std::pair<std::string, EventKind>, Handler, std::less<>> m_handlers;
     std::map<std::string, KeyHandler, std::less<>> m_keyPresses;
 
-    Namer m_namer;
-    Namer m_describer;
+    std::string m_messageTitle;
+    float m_minimumClientWidth;
+    float m_minimumClientHeight;
+    float m_largestWidth;
+    float m_largestHeight;
+    std::string m_liveSummary;
+    int m_liveSummaryCount = 0;
     NullView m_nullView;
     FormView* m_view = &m_nullView;
     int m_depth = 0;                           // events running, the nested one included

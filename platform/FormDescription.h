@@ -14,6 +14,10 @@ namespace kelvara {
 
 enum class ControlKind { PictureBox, Frame, Label, Shape, CommandButton, TextBox };
 
+// What assistive technology is told a control is, where its kind alone does
+// not say: a picture box that is a chart, and the shapes that are its items.
+enum class AccessibleRole { ByKind, Chart, ChartItem };
+
 struct ControlDescription {
     ControlKind kind = ControlKind::Label;
     std::string name;
@@ -28,6 +32,8 @@ struct ControlDescription {
     bool visible = true;
     Appearance look;
     std::string labelFor; // a label: the control it names for assistive technology
+    AccessibleRole role = AccessibleRole::ByKind;
+    std::string accessibleName; // empty: the caption, or the name if there is none
 };
 
 // A control of a kind at a place, everything else at its default.
@@ -47,8 +53,12 @@ inline ControlDescription placed(ControlKind kind, std::string name, std::string
 struct FormDescription {
     std::string name;
     std::string caption;
-    float clientWidth = 0; // inner size at creation, in twips
+    std::string messageTitle; // the title of the box that reports an error
+    float clientWidth = 0;    // inner size at creation, in twips
     float clientHeight = 0;
+    // The smallest inner size a user can drag the window to, in twips.
+    float minimumClientWidth = 0;
+    float minimumClientHeight = 0;
     std::vector<ControlDescription> controls;
 };
 

@@ -2,7 +2,9 @@
 //
 // Every failure that a handler can meet is one of these exceptions. Each kind
 // has exactly one meaning, listed below, and a short German message that the
-// front end shows to the user when the error ends a handler.
+// front end shows to the user when the error ends a handler. A message may
+// name what the user typed (its subject): "%1" in the detail stands for it,
+// so that whoever shows the message decides how to quote and shorten it.
 #pragma once
 
 #include <stdexcept>
@@ -20,14 +22,18 @@ enum class ErrorKind {
 
 class RuntimeError : public std::runtime_error {
   public:
-    RuntimeError(ErrorKind kind, const std::string& detail);
+    RuntimeError(ErrorKind kind, const std::string& detail, const std::string& subject = {});
 
     ErrorKind kind() const { return m_kind; }
+    const std::string& detail() const { return m_detail; }
+    const std::string& subject() const { return m_subject; }
     // The German name of the error, e.g. "Überlauf".
     static const char* nameOf(ErrorKind kind);
 
   private:
     ErrorKind m_kind;
+    std::string m_detail;
+    std::string m_subject;
 };
 
 class OverflowError : public RuntimeError {
@@ -44,8 +50,8 @@ class IndexOutOfRangeError : public RuntimeError {
 
 class TypeMismatchError : public RuntimeError {
   public:
-    explicit TypeMismatchError(const std::string& detail = {})
-        : RuntimeError(ErrorKind::TypeMismatch, detail) {}
+    explicit TypeMismatchError(const std::string& detail = {}, const std::string& subject = {})
+        : RuntimeError(ErrorKind::TypeMismatch, detail, subject) {}
 };
 
 class FloatingPointError : public RuntimeError {

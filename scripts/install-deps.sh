@@ -27,7 +27,8 @@ if [ "${1:-run}" = test ]; then
         libbenchmark-dev               # the benchmarks
         libx11-dev                     # Xlib, for the start-up benchmark
         valgrind                       # instructions per roll, counted exactly by callgrind
-        xvfb xauth x11-utils openbox   # a real X server with a window manager
+        xvfb xauth x11-utils openbox   # a real X server with window managers
+        metacity
         xdotool wmctrl xclip           # driving it as a user: input, window states, the clipboard
         imagemagick                    # screenshots, and reading them
         weston                         # a Wayland compositor with a headless backend
@@ -35,6 +36,7 @@ if [ "${1:-run}" = test ]; then
         at-spi2-core dbus-daemon       # the accessibility bus, on a private session bus
         desktop-file-utils appstream   # validating the desktop entry and metainfo
         file lintian devscripts blhc   # checking the package: lintian, hardening-check, build log
+        autopkgtest licensecheck mandoc # the package's own tests, licences, manual pages
     )
 fi
 

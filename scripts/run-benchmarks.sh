@@ -84,8 +84,7 @@ instructions() {
 per_roll() { echo $((($(instructions "$1" "$2" 20000) - $(instructions "$1" "$2" 10000)) / 10000)); }
 handler=$(per_roll "$build" handler)
 bare=$(per_roll "$build" bare)
-floor=$(per_roll "$build" floor)
-echo "instructions per roll (callgrind): handler $handler, bare loop $bare, ratio $(awk "BEGIN {printf \"%.2f\", $handler / $bare}") (bare loop with the floor in double precision: $floor)"
+echo "instructions per roll (callgrind): handler $handler, bare loop $bare, ratio $(awk "BEGIN {printf \"%.2f\", $handler / $bare}")"
 
 # The same series without the protections every build has.
 plain=$build-plain

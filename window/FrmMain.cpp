@@ -2,6 +2,7 @@
 #include "FrmMain.h"
 
 #include "FrmMainDescription.h"
+#include "Layout.h"
 #include "ResumeNext.h"
 
 namespace kelvara {
@@ -18,50 +19,7 @@ FrmMain::FrmMain(RandomSource& random)
       m_Line1(m_form.array("Line1")), m_lblNr(m_form.array("lblNr")),
       m_lblAnzahl(m_form.array("lblAnzahl")), m_random(random) {
     bindEvents();
-    m_form.setAccessibleNamer([this](const Control& control) { return accessibleName(control); });
-    m_form.setAccessibleDescriber(
-        [this](const Control& control) { return accessibleDescription(control); });
-}
-
-std::string FrmMain::accessibleName(const Control& control) const {
-    // A screen reader reads the histogram bar by bar, as tall as it stands:
-    // "Summe 7: 833".
-    if (control.name() == "Line1") {
-        return "Summe " + std::to_string(control.index() + 2) + ": " +
-               std::to_string(barHeight(control.index()));
-    }
-    if (control.name() == "imgScreen") {
-        return "Histogramm der Augensummen";
-    }
-    if (control.name() == "txtAnz") {
-        return "Anzahl der Würfe";
-    }
-    return control.caption();
-}
-
-std::string FrmMain::accessibleDescription(const Control& control) const {
-    // The whole histogram in one sentence, on the screen area and on both
-    // buttons: a screen reader speaks a change to the focused object's
-    // description, so the result of a series is heard where the user is.
-    if (control.name() != "imgScreen" && control.name() != "cmdOptions" &&
-        control.name() != "cmdCancel") {
-        return {};
-    }
-    std::int32_t total = 0;
-    std::string sums;
-    for (std::int16_t i = 0; i <= 10; ++i) {
-        total += barHeight(i);
-        sums += (i == 0 ? "Summe " : ", Summe ") + std::to_string(i + 2) + ": " +
-                std::to_string(barHeight(i));
-    }
-    if (total == 0) {
-        return "Das Histogramm ist leer.";
-    }
-    return std::to_string(total) + (total == 1 ? " Wurf. " : " Würfe. ") + sums + ".";
-}
-
-std::int32_t FrmMain::barHeight(std::int32_t i) const {
-    return static_cast<std::int32_t>(m_Line1(i).height());
+    describeHistogram(nullptr);
 }
 
 void FrmMain::bindEvents() {
@@ -99,6 +57,7 @@ void FrmMain::cmdCancel_Click() {
     // The counts start again with the bars; otherwise the labels would show
     // rolls that no bar shows, and a full count would stop every later series.
     m_Tally.clear();
+    describeHistogram("");
 }
 
 void FrmMain::txtAnz_KeyPress(std::int16_t& KeyAscii) {
@@ -110,7 +69,38 @@ void FrmMain::txtAnz_KeyPress(std::int16_t& KeyAscii) {
 }
 
 void FrmMain::cmdOptions_Click() {
-    kelvara::cmdOptions_Click({m_form, m_txtAnz, m_Line1, m_lblAnzahl, m_Tally, m_random});
+    // The series has no error handling of its own; a screen reader hears how
+    // it ended all the same, with the counts the labels will show.
+    try {
+        rollSeries({m_form, m_txtAnz, m_Line1, m_lblAnzahl, m_Tally, m_random,
+                    layout::countAboveBar});
+    } catch (const RuntimeError&) {
+        describeHistogram("Die Serie endete mit einem Fehler. ");
+        throw;
+    }
+    describeHistogram("");
+}
+
+void FrmMain::describeHistogram(const char* outcome) {
+    // The counts come from the tally, the numbers the count labels show, not
+    // from the bars: a series that ends in a full count has grown a bar by a
+    // roll that was never counted.
+    std::string counts;
+    for (std::int16_t i = 0; i <= 10; ++i) {
+        const std::string item = "Summe " + std::to_string(i + 2) + ": " +
+                                 std::to_string(m_Tally(i));
+        Line1(i).setAccessibleName(item);
+        counts += (i == 0 ? "" : ", ") + item;
+    }
+    const std::int32_t total = m_Tally.total();
+    const std::string summary =
+        total == 0 && lblAnzahl(0).caption().empty()
+            ? std::string("Das Histogramm ist leer.")
+            : std::to_string(total) + (total == 1 ? " Wurf. " : " Würfe. ") + counts + ".";
+    imgScreen().setAccessibleName("Histogramm der Augensummen. " + summary);
+    if (outcome != nullptr) {
+        frmMain().setLiveSummary(outcome + summary);
+    }
 }
 
 } // namespace kelvara

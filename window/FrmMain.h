@@ -3,6 +3,16 @@
 //
 // The window is built from its description; its handlers read every property
 // afresh from the controls and keep no copies between steps.
+//
+// The names are the window's own, and some mislead:
+//   cmdOptions   the button "Würfeln", which runs a roll series
+//   cmdCancel    the button "CLS", which empties the histogram
+//   frmOptions   the frame along the bottom that holds both buttons and the box
+//   txtAnz       the box for the number of rolls
+//   imgScreen    the black screen area that holds the histogram
+//   Line1        the eleven bars (shapes, not lines)
+//   lblNr        the sums under the bars; lblAnzahl the counts above them
+//   Label1       the caption "Anzahl der Würfe:" above the box
 #pragma once
 
 #include "Form.h"
@@ -32,9 +42,8 @@ class FrmMain {
     void cmdCancel_Click();
     void txtAnz_KeyPress(std::int16_t& KeyAscii);
     void bindEvents();
-    std::string accessibleName(const Control& control) const;
-    std::string accessibleDescription(const Control& control) const;
-    std::int32_t barHeight(std::int32_t i) const;
+    // What a screen reader reads of the histogram: the counts the labels show.
+    void describeHistogram(const char* outcome);
 
     Form& frmMain() { return m_form; }
     Control& imgScreen() { return m_imgScreen; }

@@ -6,6 +6,8 @@
 // Below it the frame frmOptions holds the two buttons and the roll-count box.
 #include "FrmMainDescription.h"
 
+#include "Layout.h"
+
 #include <string>
 
 namespace kelvara {
@@ -50,6 +52,7 @@ void addHistogramArray(FormDescription& form, ControlKind kind, const std::strin
         d.tabIndex = firstTabIndex < 0 ? -1 : firstTabIndex + i;
         d.visible = visible;
         d.look = look;
+        d.role = kind == ControlKind::Shape ? AccessibleRole::ChartItem : AccessibleRole::ByKind;
         form.controls.push_back(d);
     }
 }
@@ -66,12 +69,17 @@ FormDescription describe() {
     FormDescription form;
     form.name = "frmMain";
     form.caption = "Kelvara 2000 by Orvandel";
+    form.messageTitle = "Kelvara";
     form.clientWidth = 4995;
     form.clientHeight = 5400;
+    form.minimumClientWidth = layout::smallestClientWidth;
+    form.minimumClientHeight = layout::smallestClientHeight;
 
     ControlDescription screen =
         lone(ControlKind::PictureBox, "imgScreen", "frmMain", 0, 0, 4635, 3915, "", 2);
     screen.look = screenLook();
+    screen.role = AccessibleRole::Chart;
+    screen.accessibleName = "Histogramm der Augensummen";
     form.controls.push_back(screen);
     addHistogramArray(form, ControlKind::Label, "lblAnzahl", 2280, 315, 14, false,
                       histogramLabelLook(), false);
@@ -85,6 +93,7 @@ FormDescription describe() {
                                  1155, 435, "CLS", 27));
     form.controls.push_back(
         lone(ControlKind::TextBox, "txtAnz", "frmOptions", 1680, 600, 1215, 285, "5000", 25));
+    form.controls.back().accessibleName = "Anzahl der Würfe";
     form.controls.push_back(lone(ControlKind::CommandButton, "cmdOptions", "frmOptions", 180, 480,
                                  1155, 435, "Würfeln", 1));
     form.controls.push_back(lone(ControlKind::Label, "Label1", "frmOptions", 1680, 360, 1455, 375,

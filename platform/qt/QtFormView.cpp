@@ -1,81 +1,33 @@
 // The Qt front end of a Form.
 #include "QtFormView.h"
 
-#include "AccessibleWidgets.h"
-#include "ControlWidgets.h"
+#include "ErrorMessage.h"
+#include "FormAccessibility.h"
+#include "LabelWidget.h"
+#include "PictureBoxWidget.h"
+#include "ShapeWidget.h"
+#include "TextBoxWidget.h"
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 namespace kelvara {
 
 namespace {
 
-// The layout widens a window whose inner width is no wider than this.
-constexpr double narrowestInnerWidth = 6500;
-// The frame band, the baseline, a bar of 950 twips, its count and the border.
-constexpr double lowestInnerHeight = 1500 + 500 + 950 + 450 + 50;
 // The size the window's control sizes were made for.
 constexpr double defaultPoints = 8;
 
 double screenDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
-}
-
-void presentInMessageBox(QWidget* window, const RuntimeError& error) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvara"), QtFormView::messageFor(error),
-                    QMessageBox::Ok, window);
-    box.setObjectName(QStringLiteral("errorBox"));
-    // The message quotes what the user pasted: shown as it is, never as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-}
-
-// The code a typed character reaches the key-press handler with. Characters
-// beyond the signed 16-bit range become the largest code, which every filter
-// that wants digits refuses.
-std::int16_t characterCode(const QString& text) {
-    const char32_t code = text.toUcs4().value(0);
-    return static_cast<std::int16_t>(
-        std::min<char32_t>(code, std::numeric_limits<std::int16_t>::max()));
-}
-
-// Keys that move the focus or edit without typing a character never reach
-// the key-press handler.
-bool typesCharacter(const QKeyEvent& key) {
-    switch (key.key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return false;
-    default:
-        return !key.text().isEmpty();
-    }
-}
-
-WindowState toWindowState(Qt::WindowStates states) {
-    if (states & Qt::WindowMinimized) {
-        return WindowState::Minimized;
-    }
-    if (states & Qt::WindowFullScreen) {
-        return WindowState::FullScreen;
-    }
-    if (states & Qt::WindowMaximized) {
-        return WindowState::Maximized;
-    }
-    return WindowState::Normal;
 }
 
 QString objectNameOf(const Control& control) {
@@ -90,18 +42,18 @@ QString objectNameOf(const Control& control) {
 
 QtFormView::QtFormView(Form& form, const QIcon& icon, double dotsPerInch)
     : m_form(form), m_scale(dotsPerInch > 0 ? dotsPerInch : screenDpi()),
-      m_presentError(presentInMessageBox) {
-    m_window = new FormWindow({[this] { windowResized(); }, [this] { windowStateChanged(); },
-                               [this] { windowFramed(); }});
-    m_window->setObjectName(QString::fromStdString(form.name()));
+      m_presentError([this](QWidget* /*window*/, const RuntimeError& error) {
+          presentInMessageBox(error);
+      }) {
+    m_window = new FormWindow(form, m_scale);
     m_window->setWindowTitle(QString::fromStdString(form.caption()));
     m_window->setWindowIcon(icon);
     m_window->setFont(fontFor(Appearance{}));
     m_form.setTwipsPerPixel(m_scale.twipsPerPixel());
     createWidgets();
     setTabOrder();
-    setMinimumSize();
     m_form.setView(this);
+    m_announced = m_form.liveSummaryCount();
     sync();
 }
 
@@ -123,10 +75,6 @@ QWidget* QtFormView::widgetOf(const Control& control) const {
     return found != m_widgets.end() ? found->second : nullptr;
 }
 
-QString QtFormView::messageFor(const RuntimeError& error) {
-    return QStringLiteral("Laufzeitfehler – %1").arg(QString::fromUtf8(error.what()));
-}
-
 void QtFormView::createWidgets() {
     for (Control* control : m_form.controls()) {
         QWidget* parent = m_window;
@@ -139,7 +87,6 @@ void QtFormView::createWidgets() {
         QWidget* widget = createWidget(*control, parent);
         widget->setObjectName(objectNameOf(*control));
         m_widgets[control] = widget;
-        m_controlOf[widget] = control;
     }
     for (const Control* control : m_form.controls()) {
         if (!control->labelFor().empty()) {
@@ -163,7 +110,6 @@ QWidget* QtFormView::createWidget(Control& control, QWidget* parent) {
         return new ShapeWidget(control, parent);
     case ControlKind::Label: {
         auto* label = new LabelWidget(control, parent);
-        label->setTextFormat(Qt::PlainText);
         label->setCaptionFont(fontFor(control.look()));
         return label;
     }
@@ -172,29 +118,17 @@ QWidget* QtFormView::createWidget(Control& control, QWidget* parent) {
         button->setAutoDefault(false);
         button->setDefault(false);
         connect(button, &QPushButton::clicked, this, [this, &control] {
-            windowFramed(); // a click may write the window's outer size
+            m_window->readFrame(); // a click may write the window's outer size
             m_form.click(control.name());
         });
         return button;
     }
-    case ControlKind::TextBox: {
-        auto* box = new QLineEdit(parent);
-        box->installEventFilter(this);
-        // Pasting, dropping, undo, input methods and assistive technology
-        // bypass the key filter; whatever the box shows, the model holds.
-        connect(box, &QLineEdit::textChanged, this, [&control, box] {
-            // One line: a pasted or dropped line break would be held but not
-            // shown, so it is taken out and the box holds what it shows.
-            QString shown = box->text();
-            if (shown.contains(QLatin1Char('\n')) || shown.contains(QLatin1Char('\r'))) {
-                shown.remove(QLatin1Char('\r')).replace(QLatin1Char('\n'), QString());
-                box->setText(shown); // raises this signal again, without line breaks
-                return;
-            }
-            control.setText(shown.toStdString());
-        });
-        return box;
-    }
+    case ControlKind::TextBox:
+        return new TextBoxWidget(
+            [this, &control](std::int16_t keyAscii) {
+                return m_form.keyPress(control.name(), keyAscii);
+            },
+            [&control](const QString& text) { control.setText(text.toStdString()); }, parent);
     }
     return new QWidget(parent);
 }
@@ -247,29 +181,21 @@ QRect QtFormView::pixelRect(const Control& control) const {
 }
 
 void QtFormView::sync() {
-    m_syncing = true;
     for (const Control* control : m_form.controls()) {
         syncControl(*control);
     }
     m_window->setWindowTitle(QString::fromStdString(m_form.caption()));
     m_window->setAccessibleName(m_window->windowTitle());
-    const QSize wanted(m_scale.toPixels(m_form.scaleWidth()),
-                       m_scale.toPixels(m_form.scaleHeight()));
-    const bool desktopOwnsSize = m_form.windowState() != WindowState::Normal;
-    if (!desktopOwnsSize && m_window->size() != wanted) {
-        m_window->resize(wanted);
-    }
-    m_syncing = false;
-    if (!desktopOwnsSize && m_window->size() != wanted) {
-        // The window could not take the size (a minimum or the screen); let
-        // the model learn the size it really got once this event is over.
-        QMetaObject::invokeMethod(this, &QtFormView::windowResized, Qt::QueuedConnection);
+    m_window->askForModelSize();
+    if (m_form.liveSummaryCount() != m_announced) {
+        m_announced = m_form.liveSummaryCount();
+        announce(m_window, QString::fromStdString(m_form.liveSummary()));
     }
 }
 
 namespace {
-// Widgets that keep a text of their own get it only when it differs, so
-// that a text box keeps its cursor and selection.
+// Widgets that keep a text of their own get it only when it differs: each
+// set repaints, and a text box would lose its caret and selection.
 template <typename Widget>
 void syncText(QWidget* widget, const QString& text, QString (Widget::*get)() const,
               void (Widget::*set)(const QString&)) {
@@ -286,8 +212,6 @@ void QtFormView::syncControl(const Control& control) {
     const QString caption = QString::fromStdString(control.caption());
     switch (control.kind()) {
     case ControlKind::Label:
-        // The label paints the caption itself; holding it as its text too
-        // repaints the label when, and only when, the caption changes.
         syncText(widget, caption, &QLabel::text, &QLabel::setText);
         syncLabelGeometry(control, *static_cast<LabelWidget*>(widget), rect);
         break;
@@ -300,7 +224,7 @@ void QtFormView::syncControl(const Control& control) {
         widget->setGeometry(rect);
         break;
     case ControlKind::TextBox:
-        syncText(widget, caption, &QLineEdit::text, &QLineEdit::setText);
+        static_cast<TextBoxWidget*>(widget)->showText(caption);
         widget->setGeometry(rect);
         break;
     case ControlKind::PictureBox:
@@ -309,14 +233,9 @@ void QtFormView::syncControl(const Control& control) {
         break;
     }
     // Set only on a change: each set tells a screen reader that it changed.
-    const QString accessibleName = QString::fromStdString(m_form.accessibleName(control));
+    const QString accessibleName = QString::fromStdString(control.accessibleName());
     if (widget->accessibleName() != accessibleName) {
         widget->setAccessibleName(accessibleName);
-    }
-    const QString description = QString::fromStdString(m_form.accessibleDescription(control));
-    if (widget->accessibleDescription() != description) {
-        widget->setAccessibleDescription(description);
-        announceDescription(widget);
     }
     widget->setVisible(control.visible());
 }
@@ -342,62 +261,6 @@ void QtFormView::syncLabelGeometry(const Control& label, LabelWidget& widget, co
     widget.setBody(QRect(spill, 0, body.width(), body.height()));
 }
 
-void QtFormView::windowResized() {
-    if (m_syncing || m_window->isMinimized()) {
-        return;
-    }
-    windowFramed(); // the layout may write the window's outer size
-    const QSize size = m_window->size();
-    const QSize modelSize(m_scale.toPixels(m_form.scaleWidth()),
-                          m_scale.toPixels(m_form.scaleHeight()));
-    if (size == modelSize) {
-        return; // the model already has this size, to the pixel
-    }
-    m_form.userResize(m_scale.toTwips(size.width()), m_scale.toTwips(size.height()));
-}
-
-void QtFormView::windowStateChanged() {
-    m_form.setWindowState(toWindowState(m_window->windowState()));
-}
-
-// The frame is read afresh before every event that may write the window's
-// outer size. A desktop that changes the frame (a maximized window loses its
-// borders, a restored one gets them back) may do so after the last move or
-// resize it reports, and the toolkit learns of it without an event of its own:
-// a frame taken only from those events could be the maximized one still, and
-// the outer size written with it would come out too large.
-void QtFormView::windowFramed() {
-    if (!m_window->isVisible()) {
-        return; // no desktop has framed it yet
-    }
-    // From the window itself: the widget keeps the frame it saw with the last
-    // move or resize.
-    const QMargins frame = m_window->windowHandle()->frameMargins();
-    const double width = m_scale.toTwips(std::max(0, frame.left() + frame.right()));
-    const double height = m_scale.toTwips(std::max(0, frame.top() + frame.bottom()));
-    if (width != m_form.frameWidth() || height != m_form.frameHeight()) {
-        // Only the first frame is put around the size the program asked for;
-        // a later one (a maximized window loses its borders, a restored one
-        // gets them back) surrounds the inner size the desktop has set, and
-        // taking it out of that size would shrink the window on every restore.
-        m_form.setFrameSize(width, height,
-                            m_framed ? Form::Keep::InnerSize : Form::Keep::OuterSize);
-        m_framed = true;
-    }
-}
-
-void QtFormView::setMinimumSize() {
-    // The smallest window a user can make still takes the layout's wide
-    // branch, which sizes the screen area to the window: one pixel more than
-    // the narrow limit. Its height leaves room for the frame band, the sums
-    // and a bar of 950 twips with its count, as tall as the sum 7 of a series
-    // of 5000 rolls gets. Narrower still only comes from the program's own
-    // size writes or a desktop without a window manager; the layout widens that.
-    m_window->setMinimumSize(
-        static_cast<int>(std::floor(narrowestInnerWidth / m_scale.twipsPerPixel())) + 1,
-        m_scale.toPixels(lowestInnerHeight));
-}
-
 void QtFormView::mousePointerChanged(int pointer) {
     const bool busy = pointer == MousePointer::Hourglass;
     if (busy && !m_busyCursor) {
@@ -412,43 +275,13 @@ void QtFormView::showError(const RuntimeError& error) {
     m_presentError(m_window, error);
 }
 
-bool QtFormView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        return filterKey(watched, static_cast<QKeyEvent*>(event));
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-bool QtFormView::filterKey(QObject* watched, QKeyEvent* key) {
-    const auto found = m_controlOf.find(watched);
-    if (found == m_controlOf.end() || !typesCharacter(*key)) {
-        return false;
-    }
-    const std::int16_t typed = characterCode(key->text());
-    const std::int16_t kept = m_form.keyPress(found->second->name(), typed);
-    if (kept == typed) {
-        return false;
-    }
-    if (kept != 0) {
-        // The handler typed another character in place of this one.
-        auto* box = static_cast<QLineEdit*>(m_widgets.at(found->second));
-        box->insert(QString(QChar(kept)));
-        found->second->setText(box->text().toStdString());
-    }
-    return true;
-}
-
-QIcon iconFromPixels(std::span<const std::uint32_t> argb) {
-    const auto size = static_cast<int>(std::lround(std::sqrt(static_cast<double>(argb.size()))));
-    QImage image(size, size, QImage::Format_ARGB32);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            image.setPixel(x, y,
-                           argb[static_cast<std::size_t>(y) * static_cast<std::size_t>(size) +
-                                static_cast<std::size_t>(x)]);
-        }
-    }
-    return QIcon(QPixmap::fromImage(image));
+void QtFormView::presentInMessageBox(const RuntimeError& error) {
+    QMessageBox box(QMessageBox::Critical, QString::fromStdString(m_form.messageTitle()),
+                    errorMessage(error), QMessageBox::Ok, m_window);
+    box.setObjectName(QStringLiteral("errorBox"));
+    // The message quotes what the user pasted: shown as it is, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 } // namespace kelvara

@@ -1,8 +1,8 @@
 // The Qt front end of a Form: one widget per control, drawn from the model.
 //
-// It maps twips to pixels at a given DPI, turns the real window's resizes,
-// clicks and typed characters into the model's events, and after each event
-// carries the model's state to the widgets in one pass.
+// It maps twips to pixels at a given DPI, turns clicks and typed characters
+// into the model's events, and after each event carries the model's state to
+// the widgets in one pass. The window's size is FormWindow's business.
 #pragma once
 
 #include "Form.h"
@@ -15,7 +15,6 @@
 
 #include <functional>
 #include <map>
-#include <span>
 
 class QWidget;
 
@@ -30,24 +29,21 @@ class QtFormView final : public QObject, public FormView {
     // dotsPerInch 0 takes the screen's logical DPI.
     QtFormView(Form& form, const QIcon& icon, double dotsPerInch = 0);
     ~QtFormView() override;
+    QtFormView(const QtFormView&) = delete;
+    QtFormView& operator=(const QtFormView&) = delete;
 
     // Raise the load event, then show the window.
     void start();
 
-    QWidget* window() const { return m_window; }
+    FormWindow* window() const { return m_window; }
     QWidget* widgetOf(const Control& control) const;
     const TwipScale& scale() const { return m_scale; }
     // Replaces the message box that reports an error (tests record instead).
     void setErrorPresenter(ErrorPresenter presenter) { m_presentError = std::move(presenter); }
-    // The German text the user reads for an error.
-    static QString messageFor(const RuntimeError& error);
 
     void sync() override;
     void showError(const RuntimeError& error) override;
     void mousePointerChanged(int pointer) override;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createWidgets();
@@ -58,24 +54,15 @@ class QtFormView final : public QObject, public FormView {
     QRect pixelRect(const Control& control) const;
     QFont fontFor(const Appearance& look) const;
     int pixelSizeOf(double points) const;
-    void windowResized();
-    void windowStateChanged();
-    void windowFramed();
-    void setMinimumSize();
-    bool filterKey(QObject* watched, QKeyEvent* key);
+    void presentInMessageBox(const RuntimeError& error);
 
     Form& m_form;
     TwipScale m_scale;
     QPointer<FormWindow> m_window;
     std::map<const Control*, QWidget*> m_widgets;
-    std::map<const QObject*, Control*> m_controlOf;
     ErrorPresenter m_presentError;
-    bool m_syncing = false;
     bool m_busyCursor = false;
-    bool m_framed = false; // the desktop has reported a frame once
+    int m_announced = 0; // the live summaries announced so far
 };
-
-// A square icon from its row-major 0xAARRGGBB pixels.
-QIcon iconFromPixels(std::span<const std::uint32_t> argb);
 
 } // namespace kelvara

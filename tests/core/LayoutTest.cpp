@@ -25,30 +25,33 @@ TEST_F(Layout, worked_example_at_9880_by_7300) {
     EXPECT_EQ(lblAnzahl(3).width(), 428);
 }
 
-TEST_F(Layout, inner_width_6500_widens_the_window_and_6501_sizes_the_screen) {
+TEST_F(Layout, inner_width_6500_widens_the_window_keeping_the_bars_and_following_the_height) {
     form.setFrameSize(120, 450);
     form.userResize(6501, 7300);
     EXPECT_EQ(imgScreen().width(), 6501);
     form.userResize(9880, 7300);
-    form.userResize(6500, 7300);
+    form.userResize(6500, 6000);
     EXPECT_EQ(form.width(), 6500);
     EXPECT_EQ(form.scaleWidth(), 6380); // the nested layout ran for the new size
     EXPECT_EQ(frmOptions().width(), 6380);
-    EXPECT_EQ(imgScreen().width(), 9880);
-    EXPECT_TRUE(view.errors().empty());
-}
-
-TEST_F(Layout, narrow_window_keeps_the_bars_and_follows_the_height) {
-    form.userResize(9880, 7300);
-    form.userResize(3000, 6000);
-    EXPECT_EQ(form.width(), 6500);
-    EXPECT_EQ(frmOptions().width(), 6500);
     EXPECT_EQ(frmOptions().top(), 4500);
     EXPECT_EQ(Line1(0).top(), 4000);
     EXPECT_EQ(lblNr(0).top(), 4100);
-    EXPECT_EQ(Line1(10).left(), 8988);
+    EXPECT_EQ(Line1(10).left(), 8988); // the screen area keeps its size, the bars their places
     EXPECT_EQ(imgScreen().width(), 9880);
     EXPECT_EQ(imgScreen().height(), 5800);
+    EXPECT_TRUE(view.errors.empty());
+}
+
+TEST_F(Layout, smallest_window_follows_the_layout_and_holds_a_bar_of_5000_rolls) {
+    EXPECT_EQ(form.minimumClientWidth(), 6501);
+    EXPECT_EQ(form.minimumClientHeight(), 3450);
+    Line1(5).setHeight(950);
+    form.userResize(form.minimumClientWidth(), form.minimumClientHeight());
+    EXPECT_EQ(imgScreen().width(), 6501); // the wide branch: the screen area follows
+    EXPECT_EQ(imgScreen().height(), 1950);
+    EXPECT_EQ(lblAnzahl(5).top(), 50); // the count still inside the screen area
+    EXPECT_EQ(lblNr(5).top() + lblNr(5).height(), 1865);
 }
 
 struct BarUnitCase {
@@ -66,7 +69,7 @@ TEST_P(BarUnitTable, bars_follow_the_rounded_column_width) {
     form.userResize(6500, 7300);
     const float w = GetParam().barUnit;
     if (w == 0) {
-        EXPECT_EQ(view.errors(), std::vector{ErrorKind::Overflow});
+        EXPECT_EQ(view.errors, std::vector{ErrorKind::Overflow});
         EXPECT_EQ(Line1(0).left(), leftBefore);
         return;
     }
@@ -75,7 +78,7 @@ TEST_P(BarUnitTable, bars_follow_the_rounded_column_width) {
     EXPECT_EQ(Line1(10).left(), 21 * w);
     EXPECT_EQ(lblNr(4).left(), 9 * w);
     EXPECT_EQ(lblAnzahl(7).width(), w);
-    EXPECT_TRUE(view.errors().empty());
+    EXPECT_TRUE(view.errors.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Layout, BarUnitTable,

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace kelvara {
 namespace {
 
@@ -21,13 +23,19 @@ TEST(TwipScale, pixels_at_96_and_120_dpi_share_edges_and_keep_the_baseline) {
     }
 }
 
-TEST(ClockRandom, each_series_starts_from_the_clock) {
-    ClockRandom random([] { return std::uint64_t{42}; });
-    const float first = random.next();
+TEST(ClockRandom, each_series_starts_again_from_the_clock) {
+    std::uint64_t now = 42;
+    ClockRandom random([&] { return now; });
+    std::array<std::uint32_t, 3> first{};
+    std::array<std::uint32_t, 3> again{};
+    random.draw(first);
     random.randomize();
-    EXPECT_EQ(random.next(), first);
-    EXPECT_EQ(ClockRandom::toUnit(0), 0.0F);
-    EXPECT_EQ(ClockRandom::toUnit(0xFFFFFFFFU), 1.0F - 0x1p-24F); // never 1
+    random.draw(again);
+    EXPECT_EQ(again, first);
+    now = 43;
+    random.randomize();
+    random.draw(again);
+    EXPECT_NE(again, first);
 }
 
 } // namespace

@@ -47,7 +47,7 @@ TEST_F(Startup, reset_while_maximized_skips_only_the_size) {
     form.click("cmdCancel");
     EXPECT_EQ(form.scaleWidth(), 12000);
     expectEmptyHistogram(7000);
-    EXPECT_TRUE(view.errors().empty());
+    EXPECT_TRUE(view.errors.empty());
     form.userResize(12000, 1000); // positions go negative, written without clamping
     expectEmptyHistogram(-1000);
     EXPECT_EQ(imgScreen().height(), -500);

@@ -4,6 +4,7 @@
 
 #include "FrmMain.h"
 #include "FrmMainIcon.h"
+#include "PixelIcon.h"
 #include "QtFormView.h"
 #include "SequenceRandom.h"
 
@@ -24,7 +25,7 @@ class GuiWindow {
         QVERIFY(QTest::qWaitForWindowExposed(window()));
     }
 
-    QWidget* window() const { return m_view.window(); }
+    FormWindow* window() const { return m_view.window(); }
     QtFormView& view() { return m_view; }
     Form& form() { return frmMain.form(); }
     // The inner size in pixels for an outer size in twips, less the frame the platform reports.

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "FrmMain.h"
-#include "NullView.h"
+#include "RecordingView.h"
 #include "SequenceRandom.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ class HeadlessWindow : public ::testing::Test {
     Control& imgScreen() { return form.control("imgScreen"); }
     Control& frmOptions() { return form.control("frmOptions"); }
 
-    // Types text past the key filter, as pasting does, and clicks "Würfeln".
+    // Puts text in the box past the key filter, as pasting does, and clicks "Würfeln".
     void rollSeries(const std::string& count) {
         control("txtAnz").setText(count);
         form.click("cmdOptions");
@@ -34,7 +34,7 @@ class HeadlessWindow : public ::testing::Test {
     SequenceRandom random;
     FrmMain frmMain{random};
     Form& form = frmMain.form();
-    NullView view;
+    RecordingView view;
 };
 
 } // namespace kelvara::test

@@ -1,9 +1,12 @@
-// What a screen reader reads of a text box, and how it edits it.
+// What a screen reader reads of the form's text box, and how it edits it.
 #include "TextBoxAccessible.h"
 
+#if KELVARA_FIX_LINE_EDIT_ACCESSIBLE
+#include "TextBoxWidget.h"
+
 #include <QFontMetrics>
-#include <QLineEdit>
 #include <QTextBoundaryFinder>
+#include <QValidator>
 
 #include <algorithm>
 #include <vector>
@@ -50,28 +53,50 @@ std::vector<int> boundariesOf(const QString& text, QAccessible::TextBoundaryType
 
 } // namespace
 
-TextBoxAccessible::TextBoxAccessible(QLineEdit* box)
+TextBoxAccessible::TextBoxAccessible(TextBoxWidget* box)
     : QAccessibleWidget(box, QAccessible::EditableText) {
     addControllingSignal(QStringLiteral("textChanged(QString)"));
 }
 
-QLineEdit* TextBoxAccessible::box() const {
-    return static_cast<QLineEdit*>(widget());
+TextBoxWidget* TextBoxAccessible::box() const {
+    return static_cast<TextBoxWidget*>(widget());
+}
+
+QString TextBoxAccessible::readable() const {
+    return box()->echoMode() == QLineEdit::Normal ? box()->text() : QString();
 }
 
 QString TextBoxAccessible::text(QAccessible::Text t) const {
+    QString value;
     if (t == QAccessible::Value) {
-        return box()->text();
+        // A password is read as stars, one a character; with no echo, not at all.
+        if (box()->echoMode() == QLineEdit::Normal) {
+            value = box()->text();
+        } else if (box()->echoMode() != QLineEdit::NoEcho) {
+            value = QString(box()->text().size(), QLatin1Char('*'));
+        }
     }
-    return QAccessibleWidget::text(t);
+    if (value.isEmpty()) {
+        value = QAccessibleWidget::text(t);
+    }
+    if (value.isEmpty() && t == QAccessible::Description) {
+        value = box()->placeholderText();
+    }
+    return value;
 }
 
 void TextBoxAccessible::setText(QAccessible::Text t, const QString& text) {
-    if (t == QAccessible::Value) {
-        box()->setText(text);
+    if (t != QAccessible::Value) {
+        QAccessibleWidget::setText(t, text);
         return;
     }
-    QAccessibleWidget::setText(t, text);
+    QString wanted = text;
+    int at = 0;
+    if (box()->validator() != nullptr &&
+        box()->validator()->validate(wanted, at) != QValidator::Acceptable) {
+        return;
+    }
+    box()->setText(wanted);
 }
 
 QAccessible::State TextBoxAccessible::state() const {
@@ -79,6 +104,7 @@ QAccessible::State TextBoxAccessible::state() const {
     state.editable = !box()->isReadOnly();
     state.readOnly = box()->isReadOnly();
     state.selectableText = true;
+    state.passwordEdit = box()->echoMode() != QLineEdit::Normal;
     return state;
 }
 
@@ -93,11 +119,9 @@ void* TextBoxAccessible::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QString TextBoxAccessible::text(int startOffset, int endOffset) const {
-    const QString all = box()->text();
-    const int start = std::clamp(startOffset, 0, static_cast<int>(all.size()));
-    const int end = endOffset < 0 ? static_cast<int>(all.size())
-                                  : std::clamp(endOffset, start, static_cast<int>(all.size()));
-    return all.mid(start, end - start);
+    const int start = clamped(startOffset);
+    const int end = std::max(start, clamped(endOffset));
+    return readable().mid(start, end - start);
 }
 
 int TextBoxAccessible::characterCount() const {
@@ -114,11 +138,15 @@ int TextBoxAccessible::resolved(int offset) const {
     return offset;
 }
 
+int TextBoxAccessible::clamped(int offset) const {
+    return std::clamp(resolved(offset), 0, characterCount());
+}
+
 QString TextBoxAccessible::segment(int offset, QAccessible::TextBoundaryType boundaryType, int step,
                                    int* startOffset, int* endOffset) const {
-    const QString all = box()->text();
+    const QString all = readable();
     const int at = resolved(offset);
-    if (at < 0 || at > all.size()) {
+    if (at < 0 || at > all.size() || box()->echoMode() != QLineEdit::Normal) {
         *startOffset = *endOffset = -1;
         return {};
     }
@@ -173,7 +201,8 @@ QString TextBoxAccessible::attributes(int offset, int* startOffset, int* endOffs
 }
 
 QRect TextBoxAccessible::characterRect(int offset) const {
-    const QString all = box()->text();
+    const QString all = box()->displayText();
+    offset = resolved(offset);
     if (offset < 0 || offset >= all.size()) {
         return {};
     }
@@ -194,7 +223,7 @@ int TextBoxAccessible::offsetAtPoint(const QPoint& point) const {
 
 void TextBoxAccessible::scrollToSubstring(int startIndex, int /*endIndex*/) {
     // The box scrolls to keep its caret in view.
-    setCursorPosition(startIndex);
+    setCursorPosition(clamped(startIndex));
 }
 
 int TextBoxAccessible::cursorPosition() const {
@@ -202,7 +231,7 @@ int TextBoxAccessible::cursorPosition() const {
 }
 
 void TextBoxAccessible::setCursorPosition(int position) {
-    box()->setCursorPosition(position);
+    box()->setCursorPosition(clamped(position));
 }
 
 int TextBoxAccessible::selectionCount() const {
@@ -229,7 +258,8 @@ void TextBoxAccessible::removeSelection(int selectionIndex) {
 
 void TextBoxAccessible::setSelection(int selectionIndex, int startOffset, int endOffset) {
     if (selectionIndex == 0) {
-        box()->setSelection(startOffset, endOffset - startOffset);
+        const int start = clamped(startOffset);
+        box()->setSelection(start, clamped(endOffset) - start);
     }
 }
 
@@ -243,11 +273,11 @@ void TextBoxAccessible::insertText(int offset, const QString& text) {
 
 void TextBoxAccessible::replaceText(int startOffset, int endOffset, const QString& text) {
     // Through the box's own editing, so that undo and its signals work as typed.
-    const int length = characterCount();
-    const int start = std::clamp(resolved(startOffset), 0, length);
-    const int end = std::clamp(endOffset < 0 ? length : endOffset, start, length);
+    const int start = clamped(startOffset);
+    const int end = std::max(start, clamped(endOffset));
     box()->setSelection(start, end - start);
     box()->insert(text);
 }
 
 } // namespace kelvara
+#endif

@@ -1,24 +1,26 @@
-// What a screen reader reads of a text box, and how it edits it.
-//
-// Qt 6.4's own answer for a line edit hangs the program when asked for the
-// word or sentence at the end of the text (its boundary loop never ends
-// there), and it reports every text-attribute run as empty, which makes a
-// screen reader that joins runs drop the last character. This one finds its
-// boundaries from a list made once per request, so every request ends, and
-// reports one attribute run over the whole text: a text box has no styling.
+// What a screen reader reads of the form's text box, and how it edits it, in
+// place of Qt's own line-edit accessible: see KELVARA_FIX_LINE_EDIT_ACCESSIBLE
+// in Workarounds.h. It answers as Qt's own does wherever that is right (the
+// offsets -1 for the end and -2 for the caret, echo modes, the validator),
+// finds its boundaries from a list made once per request, so every request
+// ends, and reports one attribute run over the whole text: a text box has no
+// styling.
 #pragma once
 
+#include "Workarounds.h"
+
+#if KELVARA_FIX_LINE_EDIT_ACCESSIBLE
 #include <QAccessibleWidget>
 
-class QLineEdit;
-
 namespace kelvara {
+
+class TextBoxWidget;
 
 class TextBoxAccessible final : public QAccessibleWidget,
                                 public QAccessibleTextInterface,
                                 public QAccessibleEditableTextInterface {
   public:
-    explicit TextBoxAccessible(QLineEdit* box);
+    explicit TextBoxAccessible(TextBoxWidget* box);
 
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text t, const QString& text) override;
@@ -54,12 +56,18 @@ class TextBoxAccessible final : public QAccessibleWidget,
     void replaceText(int startOffset, int endOffset, const QString& text) override;
 
   private:
-    QLineEdit* box() const;
-    // The offset a request means: -1 is the end of the text, -2 the caret.
+    TextBoxWidget* box() const;
+    // What a screen reader may read: the text, unless the box hides it.
+    QString readable() const;
+    // The offset a request means: -1 is the end of the text, -2 the caret;
+    // any other is taken as it is.
     int resolved(int offset) const;
+    // The same, kept within the text.
+    int clamped(int offset) const;
     // Which segment a request wants relative to the one at its offset.
     QString segment(int offset, QAccessible::TextBoundaryType boundaryType, int step,
                     int* startOffset, int* endOffset) const;
 };
 
 } // namespace kelvara
+#endif

@@ -1,0 +1,14 @@
+// A window icon from pixels drawn in code.
+#pragma once
+
+#include <QIcon>
+
+#include <cstdint>
+#include <span>
+
+namespace kelvara {
+
+// A square icon from its row-major 0xAARRGGBB pixels.
+QIcon iconFromPixels(std::span<const std::uint32_t> argb);
+
+} // namespace kelvara
