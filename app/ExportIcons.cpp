@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the window's icon as the files a desktop installs: a 32x32 PNG and
 // a scalable SVG, both from the one drawing in FrmMainIcon.
 #include "FrmMainIcon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kelvara: the sum of two dice as a histogram.
 #include "ClockRandom.h"
 #include "FrmMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline a roll series is measured against: the series' semantics and
 // nothing else. The same generator draws two dice and raises a tally; there
 // are no controls and no checks beyond the count's own. The floor of what a

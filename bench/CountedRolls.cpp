@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fixed number of rolls for valgrind's callgrind, which counts the
 // instructions exactly: the handler headless, or the bare loop with the same
 // generator. Two counts of different lengths give the instructions per roll.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline for memory and start-up figures: the smallest Qt Widgets
 // window with a button, built exactly as the program is.
 #include <QApplication>

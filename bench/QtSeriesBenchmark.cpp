@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A click on "Würfeln" in the real widgets (offscreen platform) until the
 // window has been painted again, against the same series driven headless.
 #include "ClockRandom.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of a roll series driven headless through the real handler, against
 // the bare loop: the same generator drawing two dice as whole numbers and
 // raising a tally, with no controls. Figures are per roll (the "per_roll"

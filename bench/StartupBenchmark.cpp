@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from the start of a process until its window is first painted on the
 // X server, for the program and for the minimal Qt window beside it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two dice drawn from raw draws, and the index of their sum: whole numbers
 // whose range their types vouch for.
 #pragma once

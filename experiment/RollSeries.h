@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One roll series: what the button "Würfeln" does.
 #pragma once
 

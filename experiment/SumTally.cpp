@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How often each sum of two dice has come up: the errors, out of line.
 #include "SumTally.h"
 

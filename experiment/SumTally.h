@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How often each sum of two dice has come up: eleven 16-bit counts, entry i
 // for the sum i + 2, the same index as the bar and count label of that sum.
 #pragma once

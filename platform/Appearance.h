@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a control looks: colours, font and alignment, as a window describes them.
 //
 // An unset optional means "the platform's default".

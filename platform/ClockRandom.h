@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's random source: a PCG generator (pcg32) reseeded from a clock.
 //
 // pcg32 is small, fast to seed and free of the Mersenne Twister's refill

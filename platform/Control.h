@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One control of a window: its geometry in twips and its other properties.
 //
 // This is the only place a control's state lives; the front end draws from

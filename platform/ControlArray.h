@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A named array of like controls, reached by a 16-bit index.
 #pragma once
 

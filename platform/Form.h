@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A live window: the controls built from its description, its size, its
 // mouse pointer and the events that reach its handlers.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window as data: its controls in creation order with every property they
 // start with. The forms layer builds the live window from this; nothing is
 // created or destroyed afterwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window model asks of whatever shows it.
 //
 // The model calls sync() once after every event it handled, never per

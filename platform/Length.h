@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A length as a control holds it: single precision, in twips, and finite.
 //
 // One twip less or more is finite as well, so a control takes it back without

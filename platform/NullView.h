@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A view that shows nothing: the window runs headless behind it.
 #pragma once
 

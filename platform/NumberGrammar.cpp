@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number a text in the roll-count box stands for, read as a German writes it.
 #include "NumberGrammar.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number a text stands for as the bound of a counted loop, read as a
 // German writes it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numeric and text conversions of the forms layer.
 #include "Numeric.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numeric and text conversions of the forms layer.
 //
 // Handlers do their arithmetic in double precision and hand the result to one

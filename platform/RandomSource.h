@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The source of random numbers that a roll series draws from.
 //
 // It hands out raw 32-bit draws, a block at a time: one call per block keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skip-on-error rule: run statements one by one and go on after any that
 // fails with a run-time error. A handler that follows this rule writes
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Messages of the run-time errors.
 #include "RuntimeError.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run-time errors of the forms layer.
 //
 // Every failure that a handler can meet is one of these exceptions. Each kind

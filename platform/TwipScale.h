@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mapping between twips, the unit of every length in the model, and pixels.
 //
 // A twip is 1/1440 inch, so at 96 dots per inch one pixel is 15 twips. The

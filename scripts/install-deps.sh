@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that one of the commands needs:
 #   install-deps.sh run    building and running the program
 #   install-deps.sh deb    that, and building the Debian package (its tests included)
@@ -28,7 +29,7 @@ if [ "${1:-run}" = test ]; then
         libx11-dev                     # Xlib, for the start-up benchmark
         valgrind                       # instructions per roll, counted exactly by callgrind
         xvfb xauth x11-utils openbox   # a real X server with window managers
-        metacity
+        metacity x11-xserver-utils     # a second window manager; xrdb for large fonts
         xdotool wmctrl xclip           # driving it as a user: input, window states, the clipboard
         imagemagick                    # screenshots, and reading them
         weston                         # a Wayland compositor with a headless backend

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the benchmarks in bench/ and prints the figures the README quotes.
 #   1. series_benchmark: per-roll cost, headless handler against the bare loop
 #      (two draws, the dice as whole numbers), with their ratios

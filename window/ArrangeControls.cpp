@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout of frmMain: the frame as a band along the bottom, the screen
 // area above it, and the bars on a baseline above the frame in equal columns
 // (a gap, then eleven times a bar and a gap).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window frmMain: its events, start-up, reset and key filter.
 #include "FrmMain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one window: the histogram of two dice, its layout, start-up,
 // reset, the roll-count box's key filter and the roll series.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window frmMain as it is created.
 //
 // The histogram sits in the screen area imgScreen: eleven count labels, eleven

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's icon, drawn here rather than shipped as a binary image: a
 // light-grey panel with raised edges on black, five recessed slots down its
 // left side and a recessed square window at its lower right.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers of frmMain's layout, in twips: the one place they are written.
 // The layout, the roll series' placing of the counts and the window's
 // smallest size all read them from here.

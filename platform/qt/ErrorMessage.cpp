@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The German text of a run-time error.
 #include "ErrorMessage.h"
 

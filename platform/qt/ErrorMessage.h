@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The German text the user reads when a run-time error ends a handler.
 #pragma once
 

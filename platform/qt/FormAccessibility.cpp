@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology is told about a form's widgets.
 #include "FormAccessibility.h"
 

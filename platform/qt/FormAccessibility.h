@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology is told about a form's widgets where Qt's own
 // answer does not fit, as the form's description says: the window is a frame,
 // a picture box with the chart role is one chart whose items come first in

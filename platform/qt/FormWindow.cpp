@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real top-level window of a Form and its size.
 #include "FormWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real top-level window of a Form, and the one place where its size is
 // negotiated with the desktop: the size the model asks for, the size the
 // desktop grants, the frame the desktop puts around it, the largest size the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt application of a program built on this layer, opened so that a
 // machine without a graphical session gets a plain German sentence instead
 // of the toolkit's abort, and with the toolkit speaking German.

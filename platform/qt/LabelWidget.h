@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label, drawn from its control. A centred caption that is wider than the
 // label reaches over the label's edges into the room the front end allows it;
 // only if even that is too narrow, or for a left-aligned caption that does

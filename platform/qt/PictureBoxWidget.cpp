@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture box, drawn to the device pixel.
 #include "PictureBoxWidget.h"
 

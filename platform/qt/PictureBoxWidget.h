@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture box: an opaque area with a one-pixel border that holds children.
 // The children live in the area inside the border, which clips them: a bar
 // taller than the box never paints over the border or outside it. It draws

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt front end of a Form: one widget per control, drawn from the model.
 //
 // It maps twips to pixels at a given DPI, turns clicks and typed characters

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A rectangle shape, filled and outlined in the colours of its control.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text box and every route of text into it.
 #include "TextBoxWidget.h"
 

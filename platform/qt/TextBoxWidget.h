@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text box: the one widget through which text reaches the model's text
 // box, whatever the route. A typed character passes the model's key-press
 // event first; pasting, dropping, undo, input methods and assistive

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The histogram layout as the window's size changes.
 #include "HeadlessWindow.h"
 

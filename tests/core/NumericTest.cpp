@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversions at the edges of their ranges, and the number grammar, as tables.
 #include "NumberGrammar.h"
 #include "Numeric.h"

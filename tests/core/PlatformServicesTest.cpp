@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twip mapping and the random source.
 #include "ClockRandom.h"
 #include "TwipScale.h"

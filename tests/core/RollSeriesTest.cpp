@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The roll series: counts, bars, labels, what a screen reader is told, and
 // the ways a series can fail.
 #include "ClockRandom.h"

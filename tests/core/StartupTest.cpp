@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the reset button and the roll-count box's key filter.
 #include "HeadlessWindow.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The running program as a screen reader sees it, over AT-SPI.
 #   atspi.py tree          the roles, the chart's items in order, the label relation
 #   atspi.py press NAME    presses the button of that name

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program as a screen-reader user meets it: under Xvfb and openbox,
 # with Orca listening (speech and braille to its log) and AT-SPI clients
 # reading and pressing; then under Wayland (weston's headless backend). Two

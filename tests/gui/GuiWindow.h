@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain in real widgets under Qt's offscreen platform at 96 dpi, with the
 // error message box replaced by a list the test can read.
 #pragma once

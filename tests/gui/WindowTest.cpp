@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real widgets under Qt's offscreen platform: what only Qt shows.
 #include "GuiWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain running headless: the window model with a view that draws nothing,
 // started as the program starts it, for tests that play the user.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A view that shows nothing and records what it was told: which errors
 // reached the user, how often it was synced, how the pointer changed.
 #pragma once

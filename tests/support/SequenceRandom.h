@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A random source that plays back a fixed list of draws, round and round,
 // so that a test decides which sums the dice show.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Announcing a text through the focused widget's description.
 #include "DescriptionAnnouncement.h"
 

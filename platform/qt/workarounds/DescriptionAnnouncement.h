@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Announcing a text on a Qt without announcements: see
 // KELVARA_FIX_ANNOUNCEMENT in Workarounds.h.
 #pragma once

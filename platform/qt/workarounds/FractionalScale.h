@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window's edges at a fractional scale: see KELVARA_FIX_FRACTIONAL_EDGES in
 // Workarounds.h.
 #pragma once

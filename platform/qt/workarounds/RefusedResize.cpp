@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The size the X window really has, when the window manager refused ours.
 #include "RefusedResize.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The size the X window really has, when the window manager refused the one
 // the program asked for: see KELVARA_FIX_REFUSED_RESIZE in Workarounds.h.
 #pragma once

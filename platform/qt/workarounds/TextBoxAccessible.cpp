@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader reads of the form's text box, and how it edits it.
 #include "TextBoxAccessible.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader reads of the form's text box, and how it edits it, in
 // place of Qt's own line-edit accessible: see KELVARA_FIX_LINE_EDIT_ACCESSIBLE
 // in Workarounds.h. It answers as Qt's own does wherever that is right (the

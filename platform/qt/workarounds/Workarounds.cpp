@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hooks through which the front end reaches the toolkit workarounds.
 #include "Workarounds.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every workaround for a fault of the toolkit, each behind the condition of
 // the Qt versions it applies to, and the hooks through which the front end
 // reaches them. A workaround is one file here, one condition below and its
