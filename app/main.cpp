@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Kelvara: the sum of two dice as a histogram.
-#include "ClockRandom.h"
+#include "RandomSource.h"
 #include "FrmMain.h"
 #include "FrmMainIcon.h"
 #include "GuiSession.h"
@@ -10,7 +10,7 @@
 int main(int argc, char* argv[]) {
     const auto app = kelvara::openGuiSession(
         argc, argv, {"Kelvara", "de.kelvara.Kelvara", KELVARA_VERSION, "kelvara"});
-    kelvara::ClockRandom random;
+    kelvara::RandomSource random;
     kelvara::FrmMain frmMain(random);
     kelvara::QtFormView view(frmMain.form(), kelvara::iconFromPixels(kelvara::frmMainIcon()));
     view.start();

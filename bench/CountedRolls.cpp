@@ -4,7 +4,7 @@
 // generator. Two counts of different lengths give the instructions per roll.
 //   counted_rolls handler|bare ROLLS
 #include "BareLoop.h"
-#include "ClockRandom.h"
+#include "RandomSource.h"
 #include "FrmMain.h"
 
 #include <cstdio>
@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     const std::string what = argv[1];
     const std::string rolls = argv[2];
     // A fixed clock: the same draws on every run, so the count repeats exactly.
-    kelvara::ClockRandom random([] { return std::uint64_t{20261207}; });
+    kelvara::RandomSource random([] { return std::uint64_t{20261207}; });
     kelvara::FrmMain frmMain(random);
     frmMain.form().load();
     if (what == "handler") {

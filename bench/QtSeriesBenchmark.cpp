@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A click on "Würfeln" in the real widgets (offscreen platform) until the
 // window has been painted again, against the same series driven headless.
-#include "ClockRandom.h"
+#include "RandomSource.h"
 #include "FrmMain.h"
 #include "FrmMainIcon.h"
 #include "PixelIcon.h"
@@ -30,7 +30,7 @@ double rollsOf(const FrmMain& frmMain, const benchmark::State& state) {
 }
 
 void BM_HeadlessClick(benchmark::State& state) {
-    ClockRandom random;
+    RandomSource random;
     FrmMain frmMain(random);
     frmMain.form().load();
     frmMain.form().control("txtAnz").setText(countFor(state));
@@ -46,7 +46,7 @@ void BM_HeadlessClick(benchmark::State& state) {
 }
 
 void BM_QtClickUntilPainted(benchmark::State& state) {
-    ClockRandom random;
+    RandomSource random;
     FrmMain frmMain(random);
     QtFormView view(frmMain.form(), iconFromPixels(frmMainIcon()), 96);
     view.setErrorPresenter([](QWidget*, const RuntimeError&) {});

@@ -4,7 +4,7 @@
 // raising a tally, with no controls. Figures are per roll (the "per_roll"
 // counter).
 #include "BareLoop.h"
-#include "ClockRandom.h"
+#include "RandomSource.h"
 #include "FrmMain.h"
 #include "SumTally.h"
 
@@ -53,7 +53,7 @@ void benchBare(benchmark::State& state, Loop&& loop, Seed&& seed) {
 
 // The platform's generator drawn directly, its dice whole.
 void BM_BareLoop(benchmark::State& state) {
-    ClockRandom random;
+    RandomSource random;
     const auto loop = [&](SumTally& tally, double n) {
         bench::rollBare(
             tally, [&] { return random.nextRaw(); }, n);
@@ -64,7 +64,7 @@ void BM_BareLoop(benchmark::State& state) {
 // Argument 0 is the longest series: from empty until the first overflow;
 // argument -1 is a click with no roll at all, the fixed cost of a series.
 void BM_HeadlessSeries(benchmark::State& state) {
-    ClockRandom random;
+    RandomSource random;
     FrmMain frmMain(random);
     Form& form = frmMain.form();
     form.load();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window model: its sizes, events and error handling.
 #include "Form.h"
-#include "RecordingView.h"
+#include "HeadlessWindow.h"
 
 #include <gtest/gtest.h>
 

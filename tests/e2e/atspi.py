@@ -6,7 +6,6 @@
 #   atspi.py text TEXT     sets the roll-count box's text
 #   atspi.py total         prints the rolls the chart's name counts
 #   atspi.py size          prints the window's width and height
-#   atspi.py message       prints the error message's text
 #   atspi.py read TEXT     the box holds TEXT, and reads in the pieces a screen reader asks for
 import re, sys, time
 import pyatspi
@@ -52,9 +51,6 @@ elif command == "size":
 elif command == "total":
     counted = re.search(r"(\d+) Würfe?\.", find("chart").name)
     print(counted.group(1) if counted else 0)
-elif command == "message":
-    label = pyatspi.findDescendant(app(), lambda o: o.getRoleName() == "label" and o.name.startswith("Laufzeitfehler"))
-    print(label.name if label else "")
 elif command == "read":
     # "12 345 6789", the caret after "345": what a screen reader asks, piece by piece.
     box = find("text", "Anzahl der Würfe")

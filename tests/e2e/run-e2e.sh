@@ -110,16 +110,9 @@ box=$(timeout 10 xdotool search --sync --onlyvisible --name "^Kelvara$" | head -
 timeout 5 xdotool windowactivate --sync "$box" || true
 xdotool key Return
 
-step "CLS empties; a line pasted with the middle button is what the next series rolls"
+step "CLS empties, and says so"
 $atspi press CLS
 spoken "Das Histogramm ist leer." || fail "CLS was not spoken"
-$atspi text ""
-printf '2000\n' | xclip -selection primary
-read -r w h <<<"$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')"
-xdotool mousemove --window "$window" 150 $((h - 51)) click 2
-$atspi press Würfeln
-for _ in $(seq 50); do [ "$($atspi total)" = 2000 ] && break; sleep 0.1; done
-[ "$($atspi total)" = 2000 ] || fail "after the paste the chart names $($atspi total) rolls"
 
 step "CLS gives 10000 by 8000 twips though the desktop changed the frame after the last move"
 extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //')
@@ -127,6 +120,7 @@ xprop -id "$window" -f _NET_FRAME_EXTENTS 32c -set _NET_FRAME_EXTENTS "0, 0, 0, 
 xdotool windowmove "$window" 40 40
 sleep 0.5
 xprop -id "$window" -f _NET_FRAME_EXTENTS 32c -set _NET_FRAME_EXTENTS "$extents"
+read -r w h <<<"$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')"
 xdotool mousemove --window "$window" 250 $((h - 54)) click 1
 sleep 0.5
 read -r l r t b <<<"${extents//,/}"
@@ -149,7 +143,7 @@ program=$!
 # 30-pixel title bar, inside the 667 by 533 pixels.
 [ "$($atspi size)" = "661 500" ] || fail "inside its decorations the window is $($atspi size) px"
 $atspi press Würfeln
-for _ in $(seq 50); do [ "$($atspi total)" = 5000 ] && break; sleep 0.1; done
+sleep 0.5
 [ "$($atspi total)" = 5000 ] || fail "under Wayland the chart names $($atspi total) rolls"
 [ ! -s "$out/wayland.log" ] || fail "warnings under Wayland: $(cat "$out/wayland.log")"
 echo "end-to-end: all steps passed"

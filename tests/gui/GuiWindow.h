@@ -7,11 +7,10 @@
 #include "FrmMainIcon.h"
 #include "PixelIcon.h"
 #include "QtFormView.h"
-#include "SequenceRandom.h"
+#include "RandomSource.h"
+#include "Throws.h"
 
 #include <QTest>
-#include <QWidget>
-
 #include <vector>
 
 namespace kelvara::test {
@@ -27,13 +26,7 @@ class GuiWindow {
     }
 
     FormWindow* window() const { return m_view.window(); }
-    QtFormView& view() { return m_view; }
     Form& form() { return frmMain.form(); }
-    // The inner size in pixels for an outer size in twips, less the frame the platform reports.
-    QSize innerPixels(float outerWidth, float outerHeight) {
-        return {m_view.scale().toPixels(outerWidth - form().frameWidth()),
-                m_view.scale().toPixels(outerHeight - form().frameHeight())};
-    }
 
     template <typename Widget = QWidget> Widget* find(const QString& objectName) const {
         return window()->findChild<Widget*>(objectName);
@@ -42,7 +35,7 @@ class GuiWindow {
         return find(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
     }
 
-    SequenceRandom random;
+    RandomSource random = RandomSource::playing({face(4)});
     FrmMain frmMain{random};
     std::vector<ErrorKind> errors;
 

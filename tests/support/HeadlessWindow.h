@@ -1,15 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// frmMain running headless: the window model with a view that draws nothing,
-// started as the program starts it, for tests that play the user.
+// frmMain running headless: the window model with a view that shows nothing
+// and records what it was told (which errors reached the user, how often it
+// was synced, how the pointer changed), started as the program starts it,
+// for tests that play the user.
 #pragma once
 
 #include "FrmMain.h"
-#include "RecordingView.h"
-#include "SequenceRandom.h"
+#include "FormView.h"
+#include "RandomSource.h"
+#include "Throws.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace kelvara::test {
+
+class RecordingView final : public FormView {
+  public:
+    void sync() override { ++syncs; }
+    void showError(const RuntimeError& error) override {
+        errors.push_back(error.kind());
+        lastMessage = error.what();
+    }
+    void mousePointerChanged(int pointer) override { pointerChanges.push_back(pointer); }
+    void clear() { *this = RecordingView(); }
+
+    int syncs = 0;
+    std::vector<ErrorKind> errors;
+    std::string lastMessage;
+    std::vector<int> pointerChanges;
+};
 
 class HeadlessWindow : public ::testing::Test {
   protected:
@@ -32,7 +54,7 @@ class HeadlessWindow : public ::testing::Test {
         form.click("cmdOptions");
     }
 
-    SequenceRandom random;
+    RandomSource random = RandomSource::playing({face(4)});
     FrmMain frmMain{random};
     Form& form = frmMain.form();
     RecordingView view;

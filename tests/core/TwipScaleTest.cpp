@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The twip mapping and the random source.
-#include "ClockRandom.h"
+// The twip mapping.
 #include "TwipScale.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
 
 namespace kelvara {
 namespace {
@@ -22,21 +19,6 @@ TEST(TwipScale, pixels_at_96_and_120_dpi_share_edges_and_keep_the_baseline) {
         const PixelSpan span = scale.toPixelSpan(5300 - height, height);
         EXPECT_EQ(span.start + span.length, scale.toPixels(5300)) << height;
     }
-}
-
-TEST(ClockRandom, each_series_starts_again_from_the_clock) {
-    std::uint64_t now = 42;
-    ClockRandom random([&] { return now; });
-    std::array<std::uint32_t, 3> first{};
-    std::array<std::uint32_t, 3> again{};
-    random.draw(first);
-    random.randomize();
-    random.draw(again);
-    EXPECT_EQ(again, first);
-    now = 43;
-    random.randomize();
-    random.draw(again);
-    EXPECT_NE(again, first);
 }
 
 } // namespace
