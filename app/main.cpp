@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Kelvara: the sum of two dice as a histogram.
-#include "RandomSource.h"
 #include "FrmMain.h"
 #include "FrmMainIcon.h"
 #include "GuiSession.h"
 #include "PixelIcon.h"
 #include "QtFormView.h"
+#include "RandomSource.h"
 
 int main(int argc, char* argv[]) {
     const auto app = kelvara::openGuiSession(

@@ -4,8 +4,8 @@
 // generator. Two counts of different lengths give the instructions per roll.
 //   counted_rolls handler|bare ROLLS
 #include "BareLoop.h"
-#include "RandomSource.h"
 #include "FrmMain.h"
+#include "RandomSource.h"
 
 #include <cstdio>
 #include <string>

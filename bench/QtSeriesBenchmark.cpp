@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A click on "Würfeln" in the real widgets (offscreen platform) until the
 // window has been painted again, against the same series driven headless.
-#include "RandomSource.h"
 #include "FrmMain.h"
 #include "FrmMainIcon.h"
 #include "PixelIcon.h"
 #include "QtFormView.h"
+#include "RandomSource.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -4,12 +4,11 @@
 // raising a tally, with no controls. Figures are per roll (the "per_roll"
 // counter).
 #include "BareLoop.h"
-#include "RandomSource.h"
 #include "FrmMain.h"
+#include "RandomSource.h"
 #include "SumTally.h"
 
 #include <benchmark/benchmark.h>
-
 
 namespace {
 

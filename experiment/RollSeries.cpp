@@ -6,7 +6,6 @@
 #include "NumberGrammar.h"
 #include "Numeric.h"
 
-
 namespace kelvara {
 
 void rollSeries(const DiceWindow& w) {

@@ -73,8 +73,8 @@ void FrmMain::cmdOptions_Click() {
     // The series has no error handling of its own; a screen reader hears how
     // it ended all the same, with the counts the labels will show.
     try {
-        rollSeries({m_form, m_txtAnz, m_Line1, m_lblAnzahl, m_Tally, m_random,
-                    layout::countAboveBar});
+        rollSeries(
+            {m_form, m_txtAnz, m_Line1, m_lblAnzahl, m_Tally, m_random, layout::countAboveBar});
     } catch (const RuntimeError&) {
         describeHistogram("Die Serie endete mit einem Fehler. ");
         throw;
@@ -88,8 +88,8 @@ void FrmMain::describeHistogram(const char* outcome) {
     // roll that was never counted.
     std::string counts;
     for (std::int16_t i = 0; i <= 10; ++i) {
-        const std::string item = "Summe " + std::to_string(i + 2) + ": " +
-                                 std::to_string(m_Tally(i));
+        const std::string item =
+            "Summe " + std::to_string(i + 2) + ": " + std::to_string(m_Tally(i));
         Line1(i).setAccessibleName(item);
         counts += (i == 0 ? "" : ", ") + item;
     }

@@ -30,7 +30,8 @@ QString quoted(const QString& text) {
 QString errorMessage(const RuntimeError& error) {
     QString detail = QString::fromStdString(error.detail());
     detail.replace(QStringLiteral("%1"), quoted(QString::fromStdString(error.subject())));
-    QString message = QStringLiteral("Laufzeitfehler – ") + QString::fromUtf8(RuntimeError::nameOf(error.kind()));
+    QString message =
+        QStringLiteral("Laufzeitfehler – ") + QString::fromUtf8(RuntimeError::nameOf(error.kind()));
     if (!detail.isEmpty()) {
         message += QStringLiteral(": ") + detail;
     }

@@ -77,7 +77,8 @@ class InChartAccessible final : public QAccessibleWidget {
 
 const PictureBoxWidget* chartHolding(const QObject* object) {
     const QObject* area = object->parent();
-    const auto* chart = dynamic_cast<const PictureBoxWidget*>(area != nullptr ? area->parent() : nullptr);
+    const auto* chart =
+        dynamic_cast<const PictureBoxWidget*>(area != nullptr ? area->parent() : nullptr);
     if (chart == nullptr || chart->contents() != area ||
         chart->control().accessibleRole() != AccessibleRole::Chart) {
         return nullptr;

@@ -44,11 +44,10 @@ void PictureBoxWidget::paintEvent(QPaintEvent* /*event*/) {
     painter.save();
     painter.scale(1 / ratio, 1 / ratio);
     painter.translate(left - at.x(), top - at.y());
-    const QColor back = m_control.look().backColor
-                            ? QColor(m_control.look().backColor->red,
-                                     m_control.look().backColor->green,
-                                     m_control.look().backColor->blue)
-                            : palette().color(QPalette::Window);
+    const QColor back = m_control.look().backColor ? QColor(m_control.look().backColor->red,
+                                                            m_control.look().backColor->green,
+                                                            m_control.look().backColor->blue)
+                                                   : palette().color(QPalette::Window);
     painter.fillRect(line, line, wide - 2 * line, high - 2 * line, back);
     painter.restore();
     if (hasFocus()) {

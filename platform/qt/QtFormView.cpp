@@ -43,9 +43,8 @@ QString objectNameOf(const Control& control) {
 
 QtFormView::QtFormView(Form& form, const QIcon& icon, double dotsPerInch)
     : m_form(form), m_scale(dotsPerInch > 0 ? dotsPerInch : screenDpi()),
-      m_presentError([this](QWidget* /*window*/, const RuntimeError& error) {
-          presentInMessageBox(error);
-      }) {
+      m_presentError(
+          [this](QWidget* /*window*/, const RuntimeError& error) { presentInMessageBox(error); }) {
     m_window = new FormWindow(form, m_scale);
     m_window->setWindowTitle(QString::fromStdString(form.caption()));
     m_window->setWindowIcon(icon);

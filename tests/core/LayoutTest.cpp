@@ -31,9 +31,11 @@ TEST_F(Layout, inner_width_6500_widens_the_window_keeping_the_bars_and_following
     form.userResize(6501, 7300);
     EXPECT_EQ(imgScreen().width(), 6501);
     form.userResize(9880, 7300);
+    view.clear();
     form.userResize(6500, 6000);
     EXPECT_EQ(form.width(), 6500);
     EXPECT_EQ(form.scaleWidth(), 6380); // the nested layout ran for the new size
+    EXPECT_EQ(view.syncs, 1);           // once for the whole event, not per nested run
     EXPECT_EQ(frmOptions().width(), 6380);
     EXPECT_EQ(frmOptions().top(), 4500);
     EXPECT_EQ(Line1(0).top(), 4000);

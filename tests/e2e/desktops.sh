@@ -5,7 +5,7 @@
 # place on the screen. X servers at once, each picking its own display:
 #   two share the scale factors 1 to 3 in steps of 0.05, opened and maximised;
 #   one has openbox, then metacity, maximise the window one way, the other,
-#     both and full screen, with CLS and a series in each state;
+#     both and full screen, with CLS and a series in each state, then restore it;
 #   one is a 1366 by 768 laptop screen with large fonts (Xft.dpi 144 and 192);
 #   one has 8 bits of colour, where the program says why it cannot run.
 set -euo pipefail
@@ -54,6 +54,11 @@ states() {
             wmctrl -i -r "$window" -b remove,$state
             sleep 0.6
         done
+        # Restored, whatever frames the desktop drew meanwhile: CLS gives 10000 by 8000 twips.
+        press 250 54
+        read -r l r t b <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+        read -r _ _ w h <<<"$(place)"
+        [ $((w + l + r))x$((h + t + b)) = 667x533 ] || fail "$wm: after CLS $((w + l + r))x$((h + t + b)) outside"
         kill "$pid" $!
     done
 }

@@ -50,8 +50,9 @@ for wanted in "url[@type='homepage']" developer/name; do
     /usr/bin/python3 -c 'import sys, xml.etree.ElementTree as ET
 sys.exit(ET.parse(sys.argv[1]).find(sys.argv[2]) is None)' "$meta" "$wanted" || fail "metainfo without $wanted"
 done
-mandoc -T lint "$share/man/man1/kelvara.1.gz" "$share/man/de/man1/kelvara.1.gz" >"$out/mandoc.txt" ||
-    fail "mandoc: $(cat "$out/mandoc.txt")"
+for page in "$share"/man/man1/kelvara.1.gz "$share"/man/de/man1/kelvara.1.gz; do
+    zcat "$page" | mandoc -T lint >"$out/mandoc.txt" || fail "mandoc, $page: $(cat "$out/mandoc.txt")"
+done
 
 # A display or a platform that is named but cannot be opened, by the
 # environment or the toolkit's options: named in German first, then the

@@ -5,8 +5,8 @@
 // for tests that play the user.
 #pragma once
 
-#include "FrmMain.h"
 #include "FormView.h"
+#include "FrmMain.h"
 #include "RandomSource.h"
 #include "Throws.h"
 

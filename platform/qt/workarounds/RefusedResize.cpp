@@ -37,8 +37,7 @@ class ConfigureWatch final : public QObject, public QAbstractNativeEventFilter {
         const auto* configure = static_cast<const xcb_configure_notify_event_t*>(message);
         if (configure->window == m_window->internalWinId()) {
             // Once the toolkit has taken the notification in.
-            QMetaObject::invokeMethod(m_window, &FormWindow::takeDesktopSize,
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(m_window, &FormWindow::takeDesktopSize, Qt::QueuedConnection);
         }
         return false;
     }
