@@ -12,6 +12,7 @@
 #include <QAccessibleWidget>
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace kelvara {
@@ -27,11 +28,9 @@ bool isChartItem(const QObject* object) {
 // shows (the labels), so that everything inside it is its child.
 std::vector<QObject*> contentsOf(const PictureBoxWidget& chart) {
     std::vector<QObject*> all;
-    for (QObject* child : chart.contents()->children()) {
-        if (child->isWidgetType()) {
-            all.push_back(child);
-        }
-    }
+    const QObjectList& children = chart.contents()->children();
+    std::copy_if(children.begin(), children.end(), std::back_inserter(all),
+                 [](const QObject* child) { return child->isWidgetType(); });
     std::stable_partition(all.begin(), all.end(), isChartItem);
     const auto items = std::find_if_not(all.begin(), all.end(), isChartItem);
     std::sort(all.begin(), items, [](const QObject* a, const QObject* b) {
@@ -87,6 +86,9 @@ const PictureBoxWidget* chartHolding(const QObject* object) {
 }
 
 QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* object) {
+    if (object == nullptr) {
+        return nullptr;
+    }
     if (auto* window = dynamic_cast<FormWindow*>(object)) {
         return new QAccessibleWidget(window, QAccessible::Window);
     }

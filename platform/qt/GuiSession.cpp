@@ -84,7 +84,7 @@ std::string whatFailed() {
     }
     std::string named;
     for (const auto& [what, by] : displays) {
-        named += (named.empty() ? "" : " und ") + what + " (" + by + ")";
+        named.append(named.empty() ? "" : " und ").append(what).append(" (").append(by).append(")");
     }
     return named;
 }
