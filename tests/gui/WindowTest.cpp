@@ -65,6 +65,20 @@ class WindowTest : public QObject {
         QCOMPARE(w.form().control("txtAnz").text(), std::string("2000"));
     }
 
+    void a_key_handler_may_type_another_character_in_place_of_the_typed_one() {
+        FormDescription description; // any window: the front end knows no particular one
+        description.name = "frmTest";
+        description.controls.push_back(
+            placed(ControlKind::TextBox, "txtTest", "frmTest", 0, 0, 1500, 300));
+        Form form(description);
+        form.bindKeyPress("txtTest", [](std::int16_t& key) { key = key == 'a' ? 'b' : key; });
+        QtFormView view(form, QIcon(), 96);
+        view.start();
+        QTest::keyClicks(view.window()->findChild<QLineEdit*>(QStringLiteral("txtTest")),
+                         QStringLiteral("a1"));
+        QCOMPARE(form.control("txtTest").text(), std::string("b1"));
+    }
+
     void painted_bars_are_as_tall_as_their_counts() {
         GuiWindow w;
         w.random = RandomSource::playing(everyThrowInTurn());
