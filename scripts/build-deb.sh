@@ -11,7 +11,7 @@
 set -euo pipefail
 out=$(realpath -m "$1")
 shift
-top=$(cd "$(dirname "$0")/.." && pwd)
+top=$(cd "$(dirname "$0")/.." && pwd -P)
 cd "$top"
 
 version=$(dpkg-parsechangelog -S Version)
@@ -21,7 +21,7 @@ rm -rf "$out"
 src=$out/kelvara-$upstream
 mkdir -p "$src"
 # The files git tracks and the new ones it does not ignore, as they stand.
-if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$top" ]; then
     git ls-files -z --cached --others --exclude-standard
 else
     find . -path ./.git -prune -o -path './build*' -prune -o -type f -printf '%P\0'
