@@ -2,15 +2,14 @@
 // A label.
 #include "LabelWidget.h"
 
+#include "ModelColor.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
 namespace kelvara {
 
 namespace {
-QColor toColor(const Rgb& rgb) {
-    return {rgb.red, rgb.green, rgb.blue};
-}
 constexpr int smallestPixelSize = 6;
 } // namespace
 

@@ -2,6 +2,8 @@
 // A picture box, drawn to the device pixel.
 #include "PictureBoxWidget.h"
 
+#include "ModelColor.h"
+
 #include <QPainter>
 #include <QPen>
 #include <QWindow>
@@ -44,9 +46,7 @@ void PictureBoxWidget::paintEvent(QPaintEvent* /*event*/) {
     painter.save();
     painter.scale(1 / ratio, 1 / ratio);
     painter.translate(left - at.x(), top - at.y());
-    const QColor back = m_control.look().backColor ? QColor(m_control.look().backColor->red,
-                                                            m_control.look().backColor->green,
-                                                            m_control.look().backColor->blue)
+    const QColor back = m_control.look().backColor ? toColor(*m_control.look().backColor)
                                                    : palette().color(QPalette::Window);
     painter.fillRect(line, line, wide - 2 * line, high - 2 * line, back);
     painter.restore();

@@ -2,15 +2,11 @@
 // A rectangle shape.
 #include "ShapeWidget.h"
 
+#include "ModelColor.h"
+
 #include <QPainter>
 
 namespace kelvara {
-
-namespace {
-QColor toColor(const Rgb& rgb) {
-    return {rgb.red, rgb.green, rgb.blue};
-}
-} // namespace
 
 ShapeWidget::ShapeWidget(const Control& control, QWidget* parent)
     : QWidget(parent), m_control(control) {
