@@ -19,7 +19,7 @@ fail() { echo "FAIL: $*"; }
 open_window() { # open_window [ENV...]: sets $pid and $window
     env "$@" "$program" >/dev/null 2>&1 &
     pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name "^Kelvara 2000" | head -1 || true)
+    window=$(timeout 60 xdotool search --sync --onlyvisible --pid "$pid" --name "^Kelvara 2000" | head -1 || true)
     [ -n "$window" ] || fail "$* the window did not appear"
 }
 start() { "$@" & sleep 0.5; } # a window manager

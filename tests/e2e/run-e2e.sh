@@ -63,7 +63,7 @@ spoken() { until_said "SPEECH OUTPUT: '$1" "${2:-0}"; }
 
 "$program_path" >"$out/kelvara.log" 2>&1 &
 program=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Kelvara 2000" | head -1 || true)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name "^Kelvara 2000" | head -1 || true)
 [ -n "$window" ] || fail "the window did not appear"
 spoken "Würfeln push button" || fail "Orca did not read the window"
 $atspi tree
