@@ -4,12 +4,20 @@
 #   install-deps.sh run    building and running the program
 #   install-deps.sh deb    that, and building the Debian package (its tests included)
 #   install-deps.sh test   all that, and everything the suite and benchmarks use
+#   install-deps.sh release what scripts/in-release.sh needs to make a chroot of a release
+#   install-deps.sh --list COMMAND   only prints that command's packages, a line each
 # Does nothing when all are present; as a non-root user it prints the one
 # apt-get line to run instead.
 set -euo pipefail
 
+list=false
+if [ "${1:-}" = --list ]; then
+    list=true
+    shift
+fi
+
 packages=(
-    cmake g++ make                     # toolchain
+    build-essential cmake g++ make     # toolchain; dpkg-buildpackage checks build-essential
     qt6-base-dev libgl-dev             # Qt 6 Widgets
     libxcb1-dev                        # the X window's background, under Qt
     libpcg-cpp-dev                     # the random generator (header only)
@@ -17,7 +25,9 @@ packages=(
     qt6-translations-l10n              # the toolkit's own menus and buttons in German
     fonts-dejavu-core                  # a font, for machines that have none
 )
-if [ "${1:-run}" != run ]; then
+if [ "${1:-run}" = release ]; then
+    packages=(mmdebstrap iproute2 git)
+elif [ "${1:-run}" != run ]; then
     packages+=(
         libgtest-dev                   # the tests
         debhelper dpkg-dev git xz-utils # building the source and binary packages
@@ -28,6 +38,7 @@ if [ "${1:-run}" = test ]; then
         libbenchmark-dev               # the benchmarks
         libx11-dev                     # Xlib, for the start-up benchmark
         valgrind                       # instructions per roll, counted exactly by callgrind
+        bsdutils                       # script(1), a terminal for Orca's log; no longer essential
         xvfb xauth x11-utils openbox   # a real X server with window managers
         metacity x11-xserver-utils     # a second window manager; xrdb for large fonts
         xdotool wmctrl xclip           # driving it as a user: input, window states, the clipboard
@@ -39,6 +50,11 @@ if [ "${1:-run}" = test ]; then
         file lintian devscripts blhc   # checking the package: lintian, hardening-check, build log
         autopkgtest licensecheck mandoc # the package's own tests, licences, manual pages
     )
+fi
+
+if $list; then
+    printf '%s\n' "${packages[@]}"
+    exit 0
 fi
 
 missing=()
