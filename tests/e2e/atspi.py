@@ -17,7 +17,7 @@ def fail(message):
     sys.exit(f"FAIL: {message}")
 
 def app():
-    for _ in range(50):
+    for _ in range(300):  # a minute, on a busy machine
         found = [a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Kelvara"]
         if found:
             return found[0]
@@ -25,27 +25,28 @@ def app():
     fail("no application Kelvara on the AT-SPI bus")
 
 def find(role, name=None):
-    match = lambda o: o.getRoleName() == role and (name is None or o.name.startswith(name))
-    return pyatspi.findDescendant(app(), match) or fail(f"no {role} {name}")
+    """The first object of that role (an Atspi.Role: its name differs between releases) and name."""
+    match = lambda o: o.getRole() == role and (name is None or o.name.startswith(name))
+    return pyatspi.findDescendant(app(), match) or fail(f"no {role.value_nick} {name}")
 
 
 command, args = sys.argv[1], sys.argv[2:]
 if command == "tree":
-    find("frame", "Kelvara 2000 by Orvandel")
-    items = [item.name.split(":")[0] for item in find("chart", "Histogramm der Augensummen")][:11]
+    find(Atspi.Role.FRAME, "Kelvara 2000 by Orvandel")
+    items = [item.name.split(":")[0] for item in find(Atspi.Role.CHART, "Histogramm der Augensummen")][:11]
     if items != [f"Summe {s}" for s in range(2, 13)]:
         fail(f"chart items {items}")
-    label = find("label", "Anzahl der Würfe:")
+    label = find(Atspi.Role.LABEL, "Anzahl der Würfe:")
     targets = [r.getTarget(0).name for r in label.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABEL_FOR]
     if targets != ["Anzahl der Würfe"]:
         fail(f"the label names {targets}")
 elif command == "press":
-    find("push button", args[0]).queryAction().doAction(0)
+    find(Atspi.Role.PUSH_BUTTON, args[0]).queryAction().doAction(0)
 elif command == "text":
-    find("text", "Anzahl der Würfe").queryEditableText().setTextContents(args[0])
+    find(Atspi.Role.TEXT, "Anzahl der Würfe").queryEditableText().setTextContents(args[0])
 elif command == "size":
-    extents = find("frame").queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+    extents = find(Atspi.Role.FRAME).queryComponent().getExtents(pyatspi.WINDOW_COORDS)
     print(extents.width, extents.height)
 elif command == "total":
-    counted = re.search(r"(\d+) Würfe?\.", find("chart").name)
+    counted = re.search(r"(\d+) Würfe?\.", find(Atspi.Role.CHART).name)
     print(counted.group(1) if counted else 0)
