@@ -19,12 +19,26 @@ fail() { echo "FAIL: $*"; }
 open_window() { # open_window [ENV...]: sets $pid and $window
     env "$@" "$program" >/dev/null 2>&1 &
     pid=$!
-    window=$(timeout 60 xdotool search --sync --onlyvisible --pid "$pid" --name "^Kelvara 2000" | head -1 || true)
+    window=$(timeout 120 xdotool search --sync --onlyvisible --pid "$pid" --name "^Kelvara 2000" | head -1 || true)
     [ -n "$window" ] || fail "$* the window did not appear"
 }
-start() { "$@" & sleep 0.5; } # a window manager
+wm_check() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null || true; }
+start() { # a window manager, once it has taken the screen: sets $wm
+    # The one before may have left its mark, and the X server may give the
+    # new one's window the same id.
+    xprop -root -remove _NET_SUPPORTING_WM_CHECK
+    "$@" &
+    wm=$!
+    for _ in $(seq 1200); do [[ $(wm_check) == *"window id"* ]] && return; sleep 0.1; done
+    fail "$1 did not start"
+}
 place() { xwininfo -id "$window" | awk '/Absolute upper-left/ {p = p $NF " "} /Width:|Height:/ {p = p $2 " "} END {print p}'; }
-shot() { [ -n "$window" ] || return 0; sleep 0.6; import -window "$window" "$out/$1.png"; /usr/bin/python3 "$here/borders.py" "$out/$1.png" ${2:-} || true; }
+settle() { # until the window has kept its place and size for a moment, then its repaint
+    local before=
+    for _ in $(seq 100); do [ "$(place)" = "$before" ] && break; before=$(place); sleep 0.3; done
+    sleep 0.6
+}
+shot() { [ -n "$window" ] || return 0; settle; import -window "$window" "$out/$1.png"; /usr/bin/python3 "$here/borders.py" "$out/$1.png" ${2:-} || true; }
 press() { # press X Y: a button, in pixels at 96 dpi from the band's left and the window's bottom
     read -r _ _ _ h <<<"$(place)"
     xdotool mousemove --window "$window" $(($1 * ${dpi:-96} / 96)) $((h - $2 * ${dpi:-96} / 96)) click 1
@@ -47,19 +61,20 @@ states() {
         open_window
         for state in maximized_vert maximized_horz maximized_vert,maximized_horz fullscreen; do
             wmctrl -i -r "$window" -b add,$state
-            sleep 0.6
+            settle
             press 250 54 # CLS
             press 50 54  # Würfeln
             shot "$wm-$state" 100
             wmctrl -i -r "$window" -b remove,$state
-            sleep 0.6
+            settle
         done
         # Restored, whatever frames the desktop drew meanwhile: CLS gives 10000 by 8000 twips.
         press 250 54
         read -r l r t b <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
         read -r _ _ w h <<<"$(place)"
         [ $((w + l + r))x$((h + t + b)) = 667x533 ] || fail "$wm: after CLS $((w + l + r))x$((h + t + b)) outside"
-        kill "$pid" $!
+        kill "$pid" "$wm"
+        wait "$wm" || true # gone before the next one starts
     done
 }
 
@@ -87,15 +102,15 @@ eight_bits() {
 }
 
 servers=()
-lanes=()
+declare -A lanes
 trap 'kill ${servers[*]} 2>/dev/null' EXIT
 lane() { # lane NAME GEOMETRY FUNCTION ARGS...: in the background, on a server of its own
     exec 5<> <(:)
     Xvfb -displayfd 5 -screen 0 "$2" -nolisten tcp >/dev/null 2>&1 &
     servers+=($!)
-    read -r -t 10 n <&5
-    (export DISPLAY=:$n; trap 'kill $(jobs -p) 2>/dev/null' EXIT; "${@:3}") >"$out/$1.log" 2>&1 &
-    lanes+=($!)
+    read -r -t 120 n <&5 || { echo "FAIL: no X server" >"$out/$1.log"; return; }
+    (export DISPLAY=:$n; trap 'kill $(jobs -p) 2>/dev/null || true' EXIT; "${@:3}") >"$out/$1.log" 2>&1 &
+    lanes[$1]=$!
 }
 factors=$(awk 'BEGIN {for (i = 100; i <= 300; i += 5) printf "%.2f\n", i / 100}')
 lane scales-1 1920x1200x24 scales $(echo "$factors" | awk 'NR % 2')
@@ -103,6 +118,11 @@ lane scales-2 1920x1200x24 scales $(echo "$factors" | awk 'NR % 2 == 0')
 lane states 1280x1024x24 states
 lane laptop 1366x768x24 laptop
 lane 8-bit 640x480x8 eight_bits
-wait "${lanes[@]}" || true
-if grep -h FAIL "$out"/*.log; then exit 1; fi
+failed=
+# A lane that dies (a tool missing, a step that errs) has failed too.
+for name in "${!lanes[@]}"; do
+    wait "${lanes[$name]}" || failed+=$'\n'"FAIL: the $name lane ended with status $?"
+done
+failed+=$(grep -h FAIL "$out"/*.log || true)
+if [ -n "$failed" ]; then echo "$failed" | sort -u | grep .; exit 1; fi
 echo "desktops: scales, window states, large fonts and 8 bits passed"
