@@ -4,8 +4,9 @@
 # with a licence in every source file, accepted by lintian at its strictest,
 # hardened, built from a clean log, the same bytes from a second build and
 # from an unpacked release without git; the package's metadata and manual
-# pages valid; its own tests run by autopkgtest; and the unpacked program
-# started where a display or platform is named but cannot be opened.
+# pages valid; its own tests run by autopkgtest in a throw-away testbed; and
+# the unpacked program started where a display or platform is named but
+# cannot be opened.
 #   run-package.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 build=$1
@@ -72,9 +73,25 @@ DISPLAY=:9999|--platform nonsense|das Qt-Plattformmodul „nonsense“ (-platfor
 DISPLAY=:9999|-display :9998|die X11-Anzeige „:9998“ (-display)
 EOF_ROWS
 
-# The package's own tests, on this machine: it is installed for them and removed after.
-installed=$(dpkg-query -W -f='${Status}' kelvara 2>/dev/null || true)
-autopkgtest "$deb" "$out/first/kelvara-1.00" -- null >"$out/autopkgtest.txt" 2>&1 ||
+# The package's own tests, in a throw-away copy of this machine: an overlay
+# of its root whose writes go to memory and vanish with the test, in
+# namespaces of its own. The package is installed there, never here, so a
+# Kelvara the user installed stays as it is.
+testbed=$out/testbed
+mkdir "$testbed"
+unshare --mount --pid --fork --kill-child bash -c '
+    set -e
+    t=$1 out=$2
+    shift 2
+    mount -t tmpfs tmpfs "$t"
+    mkdir "$t/rw" "$t/work" "$t/root"
+    mount -t overlay overlay -o "lowerdir=/,upperdir=$t/rw,workdir=$t/work" "$t/root"
+    mount --rbind /dev "$t/root/dev"
+    mount -t proc proc "$t/root/proc"
+    mount -t sysfs sysfs "$t/root/sys"
+    mount -t tmpfs tmpfs "$t/root/tmp"
+    mkdir -p "$t/root$out" && mount --bind "$out" "$t/root$out"
+    exec chroot "$t/root" "$@"' testbed "$testbed" "$out" \
+    autopkgtest "$deb" "$out/first/kelvara-1.00" -- null >"$out/autopkgtest.txt" 2>&1 ||
     fail "autopkgtest: $(tail -20 "$out/autopkgtest.txt")"
-[[ $installed == *"install ok installed"* ]] || dpkg -r kelvara >/dev/null
 echo "package: $(basename "$deb") passed; autopkgtest: $(grep -E '^(no-display|window|series) +[A-Z]' "$out/autopkgtest.txt" | sort -u | tr -s ' ' | paste -sd,)"
