@@ -21,9 +21,13 @@ unlicensed=$(cd "$top" && git ls-files | grep -v -E '^(COPYING|debian/(changelog
 [ -z "$unlicensed" ] || fail "no licence found in: $unlicensed"
 "$top/scripts/build-deb.sh" "$out/first" >/dev/null || fail "the package did not build"
 deb=$(ls "$out"/first/kelvara_*-1_*.deb)
-# Only Debian's own archive can close the bug of a first upload.
-lintian -I --pedantic --fail-on error,warning,info,pedantic --suppress-tags initial-upload-closes-no-bugs \
-    "$out"/first/*.changes >"$out/lintian.txt" 2>&1 || fail "lintian: $(cat "$out/lintian.txt")"
+# Lintian at its strictest, on every release: what it may say is in
+# lintian-accepted, each with its reason; anything else fails.
+lintian -I --pedantic --fail-on none "$out"/first/*.changes >"$out/lintian.txt" 2>&1 ||
+    fail "lintian did not run: $(cat "$out/lintian.txt")"
+said=$(grep -E '^[EWIPX]: ' "$out/lintian.txt" |
+    grep -v -F -f <(sed -n 's/^\([^#].*\)/: \1/p' "$top/tests/package/lintian-accepted") || true)
+[ -z "$said" ] || fail "lintian: $said"
 blhc --all "$out/first/build.log" >"$out/blhc.txt" || fail "blhc: $(head -5 "$out/blhc.txt")"
 root=$out/root
 dpkg-deb -x "$deb" "$root"
