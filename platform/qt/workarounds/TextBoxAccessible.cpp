@@ -70,12 +70,9 @@ QString TextBoxAccessible::readable() const {
 QString TextBoxAccessible::text(QAccessible::Text t) const {
     QString value;
     if (t == QAccessible::Value) {
-        // A password is read as stars, one a character; with no echo, not at all.
-        if (box()->echoMode() == QLineEdit::Normal) {
-            value = box()->text();
-        } else if (box()->echoMode() != QLineEdit::NoEcho) {
-            value = QString(box()->text().size(), QLatin1Char('*'));
-        }
+        // Read as the box shows it: a password one mark a character, as
+        // Qt's own answers from 6.11 on; with no echo, not at all.
+        value = box()->displayText();
     }
     if (value.isEmpty()) {
         value = QAccessibleWidget::text(t);
