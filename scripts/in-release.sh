@@ -7,8 +7,8 @@
 # package `scripts/install-deps.sh test` names, and kept as a tarball in
 # $KELVARA_CHROOT_CACHE (/var/cache/kelvara/chroots) until the list changes or
 # it is a week old. Each run unpacks it afresh and throws it away after.
-# The command runs in namespaces of its own: its own mounts, its own process
-# tree (nothing it starts outlives it) and its own network with only
+# The command runs in namespaces of its own (scripts/chroot-run.sh --net):
+# its own mounts, its own process tree and its own network with only
 # loopback, so its X servers and buses meet no other job's and nothing it
 # does reaches the machine's desktop. Every line it prints names the release.
 set -euo pipefail
@@ -45,20 +45,9 @@ git clone -q "$top" "$root/src/kelvara"
 
 say "$*"
 set +e
-KELVARA_CHROOT=$release unshare --mount --net --pid --fork --kill-child bash -c '
-    set -e
-    root=$1
-    shift
-    ip link set lo up
-    mount --rbind /dev "$root/dev"
-    mount -t proc proc "$root/proc"
-    mount -t sysfs sysfs "$root/sys"
-    mount -t tmpfs tmpfs "$root/dev/shm"
-    mount -t tmpfs tmpfs "$root/tmp"
-    exec chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
-        LANG=C.UTF-8 CI="${CI:-}" TERM="${TERM:-dumb}" KELVARA_CHROOT="$KELVARA_CHROOT" \
-        bash -c "cd /src/kelvara && exec \"\$@\"" command "$@"
-' in-release "$root" "$@" 2>&1 | sed -u "s/^/[$release] /"
+"$top/scripts/chroot-run.sh" --net "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin \
+    HOME=/root LANG=C.UTF-8 CI="${CI:-}" TERM="${TERM:-dumb}" KELVARA_CHROOT="$release" \
+    bash -c 'cd /src/kelvara && exec "$@"' command "$@" 2>&1 | sed -u "s/^/[$release] /"
 status=${PIPESTATUS[0]}
 set -e
 if [ $status != 0 ]; then

@@ -78,24 +78,9 @@ DISPLAY=:9999|-display :9998|die X11-Anzeige „:9998“ (-display)
 EOF_ROWS
 
 # The package's own tests, in a throw-away copy of this machine: an overlay
-# of its root whose writes go to memory and vanish with the test, in
-# namespaces of its own. The package is installed there, never here, so a
-# Kelvara the user installed stays as it is.
-testbed=$out/testbed
-mkdir "$testbed"
-unshare --mount --pid --fork --kill-child bash -c '
-    set -e
-    t=$1 out=$2
-    shift 2
-    mount -t tmpfs tmpfs "$t"
-    mkdir "$t/rw" "$t/work" "$t/root"
-    mount -t overlay overlay -o "lowerdir=/,upperdir=$t/rw,workdir=$t/work" "$t/root"
-    mount --rbind /dev "$t/root/dev"
-    mount -t proc proc "$t/root/proc"
-    mount -t sysfs sysfs "$t/root/sys"
-    mount -t tmpfs tmpfs "$t/root/tmp"
-    mkdir -p "$t/root$out" && mount --bind "$out" "$t/root$out"
-    exec chroot "$t/root" "$@"' testbed "$testbed" "$out" \
+# of its root whose writes go to memory and vanish with the test. The package
+# is installed there, never here, so a Kelvara the user installed stays.
+"$top/scripts/chroot-run.sh" --overlay --bind "$out" "$out/testbed" \
     autopkgtest "$deb" "$out/first/kelvara-1.00" -- null >"$out/autopkgtest.txt" 2>&1 ||
     fail "autopkgtest: $(tail -20 "$out/autopkgtest.txt")"
 echo "package: $(basename "$deb") passed; autopkgtest: $(grep -E '^(no-display|window|series) +[A-Z]' "$out/autopkgtest.txt" | sort -u | tr -s ' ' | paste -sd,)"
