@@ -12,9 +12,10 @@ set -euo pipefail
 program=$1
 out=$2
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wait.sh"
 rm -rf "$out" && mkdir -p "$out"
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_FONT_DPI WAYLAND_DISPLAY
-fail() { echo "FAIL: $*"; }
+fail() { echo "FAIL: $*"; } # and go on: a lane reports every fault it finds
 
 open_window() { # open_window [ENV...]: sets $pid and $window
     env "$@" "$program" >/dev/null 2>&1 &
@@ -22,22 +23,18 @@ open_window() { # open_window [ENV...]: sets $pid and $window
     window=$(timeout 120 xdotool search --sync --onlyvisible --pid "$pid" --name "^Kelvara 2000" | head -1 || true)
     [ -n "$window" ] || fail "$* the window did not appear"
 }
-wm_check() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null || true; }
-start() { # a window manager, once it has taken the screen: sets $wm
+managed() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+start() { # a window manager, once it has taken the screen: sets $manager
     # The one before may have left its mark, and the X server may give the
     # new one's window the same id.
     xprop -root -remove _NET_SUPPORTING_WM_CHECK
     "$@" &
-    wm=$!
-    for _ in $(seq 1200); do [[ $(wm_check) == *"window id"* ]] && return; sleep 0.1; done
-    fail "$1 did not start"
+    manager=$!
+    wait_for 120 managed || fail "$1 did not start"
 }
 place() { xwininfo -id "$window" | awk '/Absolute upper-left/ {p = p $NF " "} /Width:|Height:/ {p = p $2 " "} END {print p}'; }
-settle() { # until the window has kept its place and size for a moment, then its repaint
-    local before=
-    for _ in $(seq 100); do [ "$(place)" = "$before" ] && break; before=$(place); sleep 0.3; done
-    sleep 0.6
-}
+still() { local before; before=$(place) && sleep 0.3 && [ "$(place)" = "$before" ]; }
+settle() { wait_for 30 still || true; sleep 0.6; } # its place and size kept, then its repaint
 shot() { [ -n "$window" ] || return 0; settle; import -window "$window" "$out/$1.png"; /usr/bin/python3 "$here/borders.py" "$out/$1.png" ${2:-} || true; }
 press() { # press X Y: a button, in pixels at 96 dpi from the band's left and the window's bottom
     read -r _ _ _ h <<<"$(place)"
@@ -73,8 +70,7 @@ states() {
         read -r l r t b <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
         read -r _ _ w h <<<"$(place)"
         [ $((w + l + r))x$((h + t + b)) = 667x533 ] || fail "$wm: after CLS $((w + l + r))x$((h + t + b)) outside"
-        kill "$pid" "$wm"
-        wait "$wm" || true # gone before the next one starts
+        kill "$pid" "$manager" && wait "$manager" || true # gone before the next one starts
     done
 }
 
@@ -105,11 +101,9 @@ servers=()
 declare -A lanes
 trap 'kill ${servers[*]} 2>/dev/null' EXIT
 lane() { # lane NAME GEOMETRY FUNCTION ARGS...: in the background, on a server of its own
-    exec 5<> <(:)
-    Xvfb -displayfd 5 -screen 0 "$2" -nolisten tcp >/dev/null 2>&1 &
-    servers+=($!)
-    read -r -t 120 n <&5 || { echo "FAIL: no X server" >"$out/$1.log"; return; }
-    (export DISPLAY=:$n; trap 'kill $(jobs -p) 2>/dev/null || true' EXIT; "${@:3}") >"$out/$1.log" 2>&1 &
+    x_server "$2" || { echo "FAIL: no X server" >"$out/$1.log"; return; }
+    servers+=($server)
+    (export DISPLAY=$display; trap 'kill $(jobs -p) 2>/dev/null || true' EXIT; "${@:3}") >"$out/$1.log" 2>&1 &
     lanes[$1]=$!
 }
 factors=$(awk 'BEGIN {for (i = 100; i <= 300; i += 5) printf "%.2f\n", i / 100}')
@@ -118,11 +112,7 @@ lane scales-2 1920x1200x24 scales $(echo "$factors" | awk 'NR % 2 == 0')
 lane states 1280x1024x24 states
 lane laptop 1366x768x24 laptop
 lane 8-bit 640x480x8 eight_bits
-failed=
 # A lane that dies (a tool missing, a step that errs) has failed too.
-for name in "${!lanes[@]}"; do
-    wait "${lanes[$name]}" || failed+=$'\n'"FAIL: the $name lane ended with status $?"
-done
-failed+=$(grep -h FAIL "$out"/*.log || true)
-if [ -n "$failed" ]; then echo "$failed" | sort -u | grep .; exit 1; fi
+for name in "${!lanes[@]}"; do wait "${lanes[$name]}" || echo "FAIL: ended with status $?" >>"$out/$name.log"; done
+if grep FAIL "$out"/*.log; then exit 1; fi
 echo "desktops: scales, window states, large fonts and 8 bits passed"

@@ -10,7 +10,7 @@ set -euo pipefail
 program_path=$1
 out=$2
 here=$(cd "$(dirname "$0")" && pwd)
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$here/wait.sh"
 step() { echo "-- $*"; }
 
 if [ "${3:-}" = "" ]; then
@@ -37,13 +37,9 @@ if [ "$3" = run ]; then
     export HOME=$out/home XDG_RUNTIME_DIR=$out/runtime XDG_CONFIG_HOME=$out/home/.config \
         XDG_CACHE_HOME=$out/home/.cache XDG_DATA_HOME=$out/home/.local/share
     unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_FONT_DPI WAYLAND_DISPLAY DISPLAY
-    # The X server picks a free display itself and says which.
-    exec 5<> <(:)
-    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    server=$!
+    x_server 1280x1024x24 || fail "no X server"
     trap 'kill $server' EXIT
-    read -r -t 120 n <&5 || fail "no X server"
-    DISPLAY=:$n dbus-run-session -- bash "$0" "$program_path" "$out" bus
+    DISPLAY=$display dbus-run-session -- bash "$0" "$program_path" "$out" bus
     exit
 fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
@@ -64,8 +60,8 @@ sys.argv = [\"orca\", \"--debug-file=/dev/tty\"]
 sys.exit(main())'" "$out/orca.log" <"$out/orca.in" >/dev/null 2>&1 &
 orca=$!
 said() { grep -a -c "$1" "$out/orca.log" 2>/dev/null || true; }
-# Generous, for a machine that runs other suites beside this one.
-until_said() { for _ in $(seq 1200); do [ "$(said "$1")" -gt "${2:-0}" ] && return 0; sleep 0.1; done; return 1; }
+said_more() { [ "$(said "$1")" -gt "${2:-0}" ]; }
+until_said() { wait_for 120 said_more "$@"; }
 spoken() { until_said "SPEECH OUTPUT: '$1" "${2:-0}"; }
 
 "$program_path" >"$out/kelvara.log" 2>&1 &
@@ -91,22 +87,15 @@ spoken "5000 selected" || fail "Orca did not read the box's whole number"
 $atspi text "12 345 6789"
 xdotool key --window "$window" Home
 words() { grep -a -o "SPEECH OUTPUT: '[^']*'" "$out/orca.log" | grep -v control | cut -d"'" -f2; }
-quiet() { # until Orca has said nothing new for a second
-    local before=-1 now
-    for _ in $(seq 120); do now=$(said SPEECH); [ "$now" = "$before" ] && return; before=$now; sleep 1; done
-}
-quiet
+words_past() { [ "$(words | wc -l)" -gt "$1" ]; }
+quiet() { local before; before=$(said SPEECH) && sleep 1 && [ "$(said SPEECH)" = "$before" ]; }
+wait_for 120 quiet
 heard=$(words | wc -l)
-held=$(said "SPEECH OUTPUT: '.*control")
 xdotool keydown ctrl
-until_said "SPEECH OUTPUT: '.*control" "$held" || fail "Orca did not hear Ctrl"
 for key in Right Right Left; do # the next key once Orca has spoken the word before
-    count=$(words | wc -l)
-    xdotool key $key
-    for _ in $(seq 1200); do [ "$(words | wc -l)" -gt "$count" ] && break; sleep 0.1; done
+    count=$(words | wc -l) && xdotool key $key && wait_for 120 words_past "$count" || true
 done
 xdotool keyup ctrl
-quiet
 words=$(words | tail -n +$((heard + 1)))
 [ "$(echo $words)" = "12 345 345" ] || fail "word by word the box read as: $(echo $words)"
 
@@ -128,20 +117,19 @@ spoken "Das Histogramm ist leer." || fail "CLS was not spoken"
 
 step "closing the window ends the program"
 wmctrl -i -c "$window"
-for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 wait "$program" || fail "the program did not end well"
 
 step "under Wayland it opens at 10000 by 8000 twips, rolls, and warns of nothing"
 weston --backend=headless-backend.so --socket=kelvara-e2e >"$out/weston.log" 2>&1 &
-for _ in $(seq 1200); do [ -S "$XDG_RUNTIME_DIR/kelvara-e2e" ] && break; sleep 0.1; done
+wait_for 120 test -S "$XDG_RUNTIME_DIR/kelvara-e2e"
 WAYLAND_DISPLAY=kelvara-e2e DISPLAY= "$program_path" 2>"$out/wayland.log" &
 program=$!
 # The toolkit draws the decorations itself here: 3 pixels a side and a
 # 30-pixel title bar, inside the 667 by 533 pixels.
 [ "$($atspi size)" = "661 500" ] || fail "inside its decorations the window is $($atspi size) px"
 $atspi press Würfeln
-for _ in $(seq 600); do [ "$($atspi total)" = 5000 ] && break; sleep 0.2; done
-[ "$($atspi total)" = 5000 ] || fail "under Wayland the chart names $($atspi total) rolls"
+rolled() { [ "$($atspi total)" = 5000 ]; }
+wait_for 120 rolled || fail "under Wayland the chart names $($atspi total) rolls"
 # Judged harmless: the AT-SPI bridge of Qt 6.8 on events a client subscribes
 # to that it has no use for ("Subscription string not handled").
 warnings=$(grep -v '^qt\.accessibility\.atspi: ' "$out/wayland.log" || true)

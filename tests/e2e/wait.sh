@@ -1,0 +1,17 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by the desktop scripts: waiting for events, not for fixed times,
+# with limits generous enough for a machine that runs other suites beside.
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+wait_for() { # wait_for SECONDS COMMAND...: true once the command is, false after SECONDS
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do [ $SECONDS -lt "$end" ] || return 1; sleep 0.1; done
+}
+
+x_server() { # x_server SCREEN: an Xvfb on a display it picks itself; sets $server and $display
+    exec 5<> <(:)
+    Xvfb -displayfd 5 -screen 0 "$1" -nolisten tcp >/dev/null 2>&1 &
+    server=$!
+    read -r -t 120 display <&5 && display=:$display
+}
