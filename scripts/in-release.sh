@@ -46,7 +46,7 @@ git clone -q "$top" "$root/src/kelvara"
 say "$*"
 set +e
 "$top/scripts/chroot-run.sh" --net "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin \
-    HOME=/root LANG=C.UTF-8 CI="${CI:-}" TERM="${TERM:-dumb}" KELVARA_CHROOT="$release" \
+    HOME=/root LANG=C.UTF-8 CI="${CI:-}" TERM="${TERM:-dumb}" \
     bash -c 'cd /src/kelvara && exec "$@"' command "$@" 2>&1 | sed -u "s/^/[$release] /"
 status=${PIPESTATUS[0]}
 set -e
