@@ -24,8 +24,8 @@ def app():
         time.sleep(0.2)
     fail("no application Kelvara on the AT-SPI bus")
 
+# The first object of that role (an Atspi.Role: its name differs between releases) and name.
 def find(role, name=None):
-    """The first object of that role (an Atspi.Role: its name differs between releases) and name."""
     match = lambda o: o.getRole() == role and (name is None or o.name.startswith(name))
     return pyatspi.findDescendant(app(), match) or fail(f"no {role.value_nick} {name}")
 

@@ -4,8 +4,7 @@
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 wait_for() { # wait_for SECONDS COMMAND...: true once the command is, false after SECONDS
-    local end=$((SECONDS + $1))
-    shift
+    local end=$((SECONDS + $1)) && shift
     until "$@"; do [ $SECONDS -lt "$end" ] || return 1; sleep 0.1; done
 }
 
