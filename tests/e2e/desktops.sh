@@ -23,14 +23,7 @@ open_window() { # open_window [ENV...]: sets $pid and $window
     window=$(timeout 120 xdotool search --sync --onlyvisible --pid "$pid" --name "^Kelvara 2000" | head -1 || true)
     [ -n "$window" ] || fail "$* the window did not appear"
 }
-start() { # a window manager, once it has taken the screen: sets $manager
-    # The one before may have left its mark, and the X server may give the
-    # new one's window the same id.
-    xprop -root -remove _NET_SUPPORTING_WM_CHECK
-    "$@" &
-    manager=$!
-    wait_for 120 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "$1 did not start"
-}
+start() { window_manager "$@" || fail "$1 did not start"; }
 place() { xwininfo -id "$window" | awk '/Absolute upper-left/ {p = p $NF " "} /Width:|Height:/ {p = p $2 " "} END {print p}'; }
 still() { local before; before=$(place) && sleep 0.3 && [ "$(place)" = "$before" ]; }
 settle() { wait_for 30 still || true; sleep 0.6; } # its place and size kept, then its repaint

@@ -50,7 +50,7 @@ fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 atspi="/usr/bin/python3 $here/atspi.py"
 trap 'kill $(jobs -p) $(pgrep -P "${orca:-0}") 2>/dev/null || true' EXIT
-openbox >/dev/null 2>&1 &
+window_manager openbox || fail "openbox did not start"
 # Orca with no speech device and braille on: what it would say and show goes
 # to its debug log, written line by line to a terminal and from there to a
 # file. It is started so that it looks for no other Orca and ends none.

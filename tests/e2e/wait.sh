@@ -10,7 +10,17 @@ wait_for() { # wait_for SECONDS COMMAND...: true once the command is, false afte
 
 x_server() { # x_server SCREEN: an Xvfb on a display it picks itself; sets $server and $display
     exec 5<> <(:)
-    Xvfb -displayfd 5 -screen 0 "$1" -nolisten tcp >/dev/null 2>&1 &
+    # Kept as it is when its last client leaves, as a desktop's would be.
+    Xvfb -displayfd 5 -screen 0 "$1" -nolisten tcp -noreset >/dev/null 2>&1 &
     server=$!
     read -r -t 120 display <&5 && display=:$display
+}
+
+window_manager() { # window_manager COMMAND...: once it has taken the screen; sets $manager
+    # The one before may have left its mark, and the X server may give the
+    # new one's window the same id.
+    xprop -root -remove _NET_SUPPORTING_WM_CHECK
+    "$@" >/dev/null 2>&1 &
+    manager=$!
+    wait_for 120 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 }
