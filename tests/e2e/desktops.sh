@@ -20,8 +20,7 @@ fail() { echo "FAIL: $*"; } # and go on: a lane reports every fault it finds
 open_window() { # open_window [ENV...]: sets $pid and $window
     env "$@" "$program" >/dev/null 2>&1 &
     pid=$!
-    window=$(timeout 120 xdotool search --sync --onlyvisible --pid "$pid" --name "^Kelvara 2000" | head -1 || true)
-    [ -n "$window" ] || fail "$* the window did not appear"
+    window_shown --pid "$pid" --name "^Kelvara 2000" || fail "$* the window did not appear"
 }
 start() { window_manager "$@" || fail "$1 did not start"; }
 place() { xwininfo -id "$window" | awk '/Absolute upper-left/ {p = p $NF " "} /Width:|Height:/ {p = p $2 " "} END {print p}'; }

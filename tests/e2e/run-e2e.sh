@@ -70,8 +70,8 @@ spoken() { until_said "SPEECH OUTPUT: '$1" "${2:-0}"; }
 
 "$program_path" >"$out/kelvara.log" 2>&1 &
 program=$!
-window=$(timeout 120 xdotool search --sync --onlyvisible --name "^Kelvara 2000" | head -1 || true)
-[ -n "$window" ] || fail "the window did not appear"
+window_shown --name "^Kelvara 2000" || fail "the window did not appear"
+main=$window
 # Orca 43 says "push button", later ones "button".
 spoken "Würfeln \(push \)\?button" || fail "Orca did not read the window"
 $atspi tree
@@ -110,8 +110,9 @@ spoken "5000 Würfe" "$before" || fail "a series of 0 rolls was not spoken"
 $atspi text 300000
 $atspi press Würfeln
 spoken "Die Serie endete mit einem Fehler. [0-9]* Würfe. Summe 2: .*: 32767" || fail "no full count spoken"
-box=$(timeout 10 xdotool search --sync --onlyvisible --name "^Kelvara$" | head -1) || fail "no error box"
-timeout 5 xdotool windowactivate --sync "$box" || true
+window_shown --name "^Kelvara$" || fail "no error box"
+timeout 5 xdotool windowactivate --sync "$window" || true
+window=$main
 xdotool key Return
 
 step "CLS empties, and says so"
