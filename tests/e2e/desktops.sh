@@ -20,9 +20,8 @@ fail() { echo "FAIL: $*"; } # and go on: a lane reports every fault it finds
 open_window() { # open_window [ENV...]: sets $pid and $window
     env "$@" "$program" >/dev/null 2>&1 &
     pid=$!
-    window_shown --pid "$pid" --name "^Kelvara 2000" || fail "$* the window did not appear"
+    window=$(wait_for 120 shown --pid "$pid" --name "^Kelvara 2000") || fail "$* the window did not appear"
 }
-start() { window_manager "$@" || fail "$1 did not start"; }
 place() { xwininfo -id "$window" | awk '/Absolute upper-left/ {p = p $NF " "} /Width:|Height:/ {p = p $2 " "} END {print p}'; }
 still() { local before; before=$(place) && sleep 0.3 && [ "$(place)" = "$before" ]; }
 settle() { wait_for 30 still || true; sleep 0.6; } # its place and size kept, then its repaint
@@ -33,7 +32,7 @@ press() { # press X Y: a button, in pixels at 96 dpi from the band's left and th
 }
 
 scales() {
-    start openbox
+    window_manager openbox || fail "openbox did not start"
     for factor in "$@"; do
         open_window QT_SCALE_FACTOR="$factor"
         shot "scale-$factor"
@@ -45,7 +44,7 @@ scales() {
 
 states() {
     for wm in openbox metacity; do
-        start $wm
+        window_manager $wm || fail "$wm did not start"
         open_window
         for state in maximized_vert maximized_horz maximized_vert,maximized_horz fullscreen; do
             wmctrl -i -r "$window" -b add,$state
@@ -66,7 +65,7 @@ states() {
 }
 
 laptop() {
-    start metacity
+    window_manager metacity || fail "metacity did not start"
     for dpi in 144 192; do
         echo "Xft.dpi: $dpi" | xrdb -merge
         open_window
@@ -82,8 +81,7 @@ laptop() {
 }
 
 eight_bits() {
-    local status=0
-    "$program" 2>"$out/8-bit.txt" || status=$?
+    "$program" 2>"$out/8-bit.txt" && local status=0 || local status=$?
     [ "$status" = 1 ] && [ "$(head -1 "$out/8-bit.txt")" = "Kelvara kann auf dieser Anzeige nicht zeichnen: sie hat 8 Bit Farbtiefe, nötig sind mindestens 15 Bit (Tausende Farben)." ] ||
         fail "on 8 bits: status $status, $(cat "$out/8-bit.txt")"
 }

@@ -16,10 +16,10 @@ x_server() { # x_server SCREEN: an Xvfb on a display it picks itself; sets $serv
     read -r -t 120 display <&5 && display=:$display
 }
 
-# A window that shows: xdotool ends at an X error when a window vanishes
-# while it searches (one of a program just ended), so it is asked again.
-shown() { window=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -1) && [ -n "$window" ]; }
-window_shown() { wait_for 120 shown "$@"; } # window_shown SEARCH...: sets $window
+# shown SEARCH...: prints the first window that shows, or fails. xdotool
+# ends at an X error when a window vanishes while it searches (one of a
+# program just ended), so wait_for asks again.
+shown() { xdotool search --onlyvisible "$@" 2>/dev/null | head -1 | grep .; }
 
 window_manager() { # window_manager COMMAND...: once it has taken the screen; sets $manager
     # The one before may have left its mark, and the X server may give the
