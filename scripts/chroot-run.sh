@@ -32,6 +32,10 @@ exec unshare "${namespaces[@]}" bash -c '
         mkdir "$root/rw" "$root/work" "$root/root"
         mount -t overlay overlay -o "lowerdir=/,upperdir=$root/rw,workdir=$root/work" "$root/root"
         root=$root/root
+    else
+        # A mount of its own, so that namespaces made inside (the package
+        # test'"'"'s testbed) can make their root private.
+        mount --bind "$root" "$root"
     fi
     mount --rbind /dev "$root/dev"
     mount -t proc proc "$root/proc"
