@@ -17,9 +17,12 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
+// The size the window's control sizes were made for, where no font is given.
+constexpr double defaultFontPoints = 8.0;
+
 struct FontSpec {
     std::string family; // requested face; the front end substitutes an installed one
-    double points = 8.0;
+    double points = defaultFontPoints;
     int weight = 400; // 400 normal, 700 bold
     bool italic = false;
     bool underline = false;

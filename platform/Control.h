@@ -12,7 +12,6 @@
 #include "Numeric.h"
 
 #include <string>
-#include <vector>
 
 namespace kelvara {
 
@@ -24,7 +23,6 @@ class Control {
     std::int16_t index() const { return m_index; }
     ControlKind kind() const { return m_kind; }
     Control* parent() const { return m_parent; }
-    const std::vector<Control*>& children() const { return m_children; }
     int tabIndex() const { return m_tabIndex; }
     const std::string& labelFor() const { return m_labelFor; }
     AccessibleRole accessibleRole() const { return m_role; }
@@ -66,7 +64,6 @@ class Control {
     std::int16_t m_index;
     ControlKind m_kind;
     Control* m_parent;
-    std::vector<Control*> m_children;
     int m_tabIndex;
     Appearance m_look;
     float m_left;

@@ -87,8 +87,10 @@ void Form::setLargestSize(double outerWidth, double outerHeight) {
 }
 
 void Form::setLiveSummary(std::string summary) {
-    m_liveSummary = std::move(summary);
-    ++m_liveSummaryCount;
+    m_pendingAnnouncements.push_back(std::move(summary));
+    if (m_depth == 0) {
+        report();
+    }
 }
 
 void Form::setFrameSize(double width, double height, Keep keep) {
@@ -180,6 +182,18 @@ template <typename Body> void Form::dispatch(EventKind kind, Body&& body) {
         return;
     }
     m_view->sync();
+    report();
+}
+
+void Form::report() {
+    // Taken out first: a message box runs an event loop, and what the user
+    // does meanwhile may raise events of its own. The sentence comes before
+    // the message, as it did when the handler set it.
+    std::vector<std::string> sentences;
+    sentences.swap(m_pendingAnnouncements);
+    for (const std::string& sentence : sentences) {
+        m_view->announce(sentence);
+    }
     std::vector<RuntimeError> errors;
     errors.swap(m_pendingErrors);
     for (const RuntimeError& error : errors) {

@@ -5,7 +5,11 @@
 // Events run one at a time on the caller's thread. An event raised while
 // another is running (the resize that a handler's own size write causes) runs
 // at once, nested inside that write. After the outermost event the view is
-// synced once and any error that ended a handler is shown to the user.
+// synced once, then any error that ended a handler is shown to the user and
+// any sentence a handler set for assistive technology is announced.
+//
+// A front end reaches a Form through FormHost, which turns what the toolkit
+// reports into these calls; tests that play a user call them directly.
 #pragma once
 
 #include "Control.h"
@@ -104,10 +108,9 @@ class Form {
 
     // A sentence for assistive technology to speak where the user is, such
     // as the result of the last event. Each setting is announced once, even
-    // when the sentence is the same as before.
+    // when the sentence is the same as before: after the event's sync, or at
+    // once outside an event.
     void setLiveSummary(std::string summary);
-    const std::string& liveSummary() const { return m_liveSummary; }
-    int liveSummaryCount() const { return m_liveSummaryCount; }
 
     // The view to sync and report to; null puts back the built-in null view.
     void setView(FormView* view) { m_view = view != nullptr ? view : &m_nullView; }
@@ -116,6 +119,7 @@ class Form {
     void resizeInner(float innerWidth, float innerHeight);
     void raise(std::string_view source, EventKind event);
     template <typename Body> void dispatch(EventKind kind, Body&& body);
+    void report();
     void endHandlerWithError(EventKind kind, const RuntimeError& error);
 
     std::string m_name;
@@ -140,8 +144,7 @@ class Form {
     float m_minimumClientHeight;
     float m_largestWidth;
     float m_largestHeight;
-    std::string m_liveSummary;
-    int m_liveSummaryCount = 0;
+    std::vector<std::string> m_pendingAnnouncements; // told once the outermost event ends
     NullView m_nullView;
     FormView* m_view = &m_nullView;
     int m_depth = 0;                           // events running, the nested one included

@@ -11,6 +11,7 @@ class NullView final : public FormView {
     void sync() override {}
     void showError(const RuntimeError& /*error*/) override {}
     void mousePointerChanged(int /*pointer*/) override {}
+    void announce(const std::string& /*text*/) override {}
 };
 
 } // namespace kelvara

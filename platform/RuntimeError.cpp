@@ -4,23 +4,8 @@
 
 namespace kelvara {
 
-namespace {
-// The whole message, the subject quoted as it was typed.
-std::string messageFor(ErrorKind kind, std::string detail, const std::string& subject) {
-    if (const auto at = detail.find("%1"); at != std::string::npos) {
-        detail.replace(at, 2, "„" + subject + "“");
-    }
-    std::string text = RuntimeError::nameOf(kind);
-    if (!detail.empty()) {
-        text += ": " + detail;
-    }
-    return text;
-}
-} // namespace
-
 RuntimeError::RuntimeError(ErrorKind kind, const std::string& detail, const std::string& subject)
-    : std::runtime_error(messageFor(kind, detail, subject)), m_kind(kind), m_detail(detail),
-      m_subject(subject) {}
+    : std::runtime_error(nameOf(kind)), m_kind(kind), m_detail(detail), m_subject(subject) {}
 
 const char* RuntimeError::nameOf(ErrorKind kind) {
     switch (kind) {

@@ -2,10 +2,10 @@
 // The run-time errors of the forms layer.
 //
 // Every failure that a handler can meet is one of these exceptions. Each kind
-// has exactly one meaning, listed below, and a short German message that the
-// front end shows to the user when the error ends a handler. A message may
-// name what the user typed (its subject): "%1" in the detail stands for it,
-// so that whoever shows the message decides how to quote and shorten it.
+// has exactly one meaning, listed below, and a short German detail that the
+// user reads when the error ends a handler (ErrorText.h). A detail may name
+// what the user typed (its subject): "%1" in the detail stands for it, so
+// that it is quoted and shortened in one place. what() is the error's name.
 #pragma once
 
 #include <stdexcept>

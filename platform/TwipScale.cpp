@@ -32,4 +32,8 @@ double TwipScale::toTwips(int pixels) const {
     return pixels * twipsPerPixel();
 }
 
+int TwipScale::pointsToPixels(double points) const {
+    return std::max(1, clampToInt(std::round(points * m_dpi / 72.0)));
+}
+
 } // namespace kelvara

@@ -26,6 +26,8 @@ class TwipScale {
     // negative length is drawn as nothing.
     PixelSpan toPixelSpan(double start, double length) const;
     double toTwips(int pixels) const;
+    // A font's size in whole pixels, at least one: a point is 1/72 inch.
+    int pointsToPixels(double points) const;
 
   private:
     double m_dpi;

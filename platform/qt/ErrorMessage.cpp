@@ -1,41 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The German text of a run-time error.
+// Letters as the toolkit finds them.
 #include "ErrorMessage.h"
 
+#include <QString>
 #include <QTextBoundaryFinder>
 
 namespace kelvara {
 
-namespace {
-
-QString quoted(const QString& text) {
-    constexpr int longest = 24;
-    QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, text);
-    qsizetype cut = text.size();
-    for (int count = 0; count < longest && letters.toNextBoundary() >= 0;) {
-        ++count;
-        if (count == longest) {
-            cut = letters.position();
+std::size_t cutBetweenLetters(std::string_view text, std::size_t letters) {
+    const QString whole = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, whole);
+    for (std::size_t count = 0; count < letters; ++count) {
+        if (finder.toNextBoundary() < 0) {
+            return text.size();
         }
     }
-    QString shown = text.left(cut);
-    if (cut < text.size()) {
-        shown += QStringLiteral("…");
-    }
-    return QStringLiteral("„") + shown + QStringLiteral("“");
-}
-
-} // namespace
-
-QString errorMessage(const RuntimeError& error) {
-    QString detail = QString::fromStdString(error.detail());
-    detail.replace(QStringLiteral("%1"), quoted(QString::fromStdString(error.subject())));
-    QString message =
-        QStringLiteral("Laufzeitfehler – ") + QString::fromUtf8(RuntimeError::nameOf(error.kind()));
-    if (!detail.isEmpty()) {
-        message += QStringLiteral(": ") + detail;
-    }
-    return message;
+    return static_cast<std::size_t>(whole.left(finder.position()).toUtf8().size());
 }
 
 } // namespace kelvara

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The German text the user reads when a run-time error ends a handler.
+// Letters as the toolkit finds them, for quoting what the user typed in an
+// error's text (ErrorText.h): an accent, a flag or a syllable block stays whole.
 #pragma once
 
-#include "RuntimeError.h"
-
-#include <QString>
+#include <cstddef>
+#include <string_view>
 
 namespace kelvara {
 
-// "Laufzeitfehler – " with the error's name and detail. What the user typed
-// or pasted is quoted as plain text and cut after 24 letters, between whole
-// letters as the toolkit finds them (an accent, a flag or a syllable block
-// stays whole).
-QString errorMessage(const RuntimeError& error);
+// The length in bytes of the first `letters` grapheme clusters of a UTF-8 text.
+std::size_t cutBetweenLetters(std::string_view text, std::size_t letters);
 
 } // namespace kelvara

@@ -4,7 +4,6 @@
 
 #include "FormWindow.h"
 #include "PictureBoxWidget.h"
-#include "ShapeWidget.h"
 #include "TextBoxWidget.h"
 #include "workarounds/Workarounds.h"
 
@@ -12,49 +11,27 @@
 #include <QAccessibleWidget>
 
 #include <algorithm>
-#include <iterator>
 #include <vector>
 
 namespace kelvara {
 
 namespace {
 
-bool isChartItem(const QObject* object) {
-    const auto* shape = dynamic_cast<const ShapeWidget*>(object);
-    return shape != nullptr && shape->control().accessibleRole() == AccessibleRole::ChartItem;
-}
-
-// What a chart holds: its items in index order, then whatever else its area
-// shows (the labels), so that everything inside it is its child.
-std::vector<QObject*> contentsOf(const PictureBoxWidget& chart) {
-    std::vector<QObject*> all;
-    const QObjectList& children = chart.contents()->children();
-    std::copy_if(children.begin(), children.end(), std::back_inserter(all),
-                 [](const QObject* child) { return child->isWidgetType(); });
-    std::stable_partition(all.begin(), all.end(), isChartItem);
-    const auto items = std::find_if_not(all.begin(), all.end(), isChartItem);
-    std::sort(all.begin(), items, [](const QObject* a, const QObject* b) {
-        return static_cast<const ShapeWidget*>(a)->control().index() <
-               static_cast<const ShapeWidget*>(b)->control().index();
-    });
-    return all;
-}
-
 class ChartAccessible final : public QAccessibleWidget {
   public:
     explicit ChartAccessible(PictureBoxWidget* chart)
         : QAccessibleWidget(chart, QAccessible::Chart) {}
 
-    int childCount() const override { return static_cast<int>(contentsOf(chart()).size()); }
+    int childCount() const override { return static_cast<int>(chart().chartContents().size()); }
     QAccessibleInterface* child(int index) const override {
-        const std::vector<QObject*> all = contentsOf(chart());
+        const std::vector<QWidget*>& all = chart().chartContents();
         if (index < 0 || index >= static_cast<int>(all.size())) {
             return nullptr;
         }
         return QAccessible::queryAccessibleInterface(all[static_cast<std::size_t>(index)]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const std::vector<QObject*> all = contentsOf(chart());
+        const std::vector<QWidget*>& all = chart().chartContents();
         const auto found = std::find(all.begin(), all.end(), child->object());
         return found == all.end() ? -1 : static_cast<int>(found - all.begin());
     }
@@ -110,15 +87,6 @@ QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* objec
 
 void installFormAccessibility() {
     QAccessible::installFactory(accessibleFor);
-}
-
-void announce(QWidget* window, const QString& text) {
-#if KELVARA_FIX_ANNOUNCEMENT
-    workarounds::announce(window, text);
-#else
-    QAccessibleAnnouncementEvent event(window, text);
-    QAccessible::updateAccessibility(&event);
-#endif
 }
 
 } // namespace kelvara

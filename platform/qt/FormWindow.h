@@ -1,28 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real top-level window of a Form, and the one place where its size is
-// negotiated with the desktop: the size the model asks for, the size the
-// desktop grants, the frame the desktop puts around it, the largest size the
-// screen has room for and the smallest a user may make.
-//
-// The model writes its outer size at start, on a reset or at its narrow
-// limit; the desktop may refuse, change or only partly grant that (a window
-// maximized in one direction, tiled, full screen, shrunk to the screen). The
-// model lays itself out for whatever the desktop grants.
+// The real top-level window of a Form: it tells the core (FormHost) what the
+// desktop does to it, the screen it is on, the frame around it, the size it
+// is given and its state, and asks the desktop for the size the model holds.
+// The rules of that exchange are the core's; this is the Qt side of it.
 #pragma once
 
-#include "Form.h"
-#include "TwipScale.h"
+#include "FormHost.h"
 
+#include <QMetaObject>
 #include <QWidget>
+
+class QScreen;
 
 namespace kelvara {
 
 class FormWindow final : public QWidget {
   public:
-    FormWindow(Form& form, const TwipScale& scale);
+    // dotsPerInch 0 follows each screen's logical DPI.
+    FormWindow(FormHost& host, double dotsPerInch);
 
-    // Ask the desktop for the size the model holds, unless the desktop owns
-    // the size (maximized, full screen, minimized).
+    // What the core is told of a screen.
+    static ScreenRoom roomOn(const QScreen* screen, double dotsPerInch);
+
+    // Ask the desktop for the size the model holds, where the core allows.
     void askForModelSize();
     // The frame, read afresh: before every event that may write the outer size.
     void readFrame();
@@ -36,14 +36,14 @@ class FormWindow final : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QSize modelPixels() const;
     void granted();
-    void readLargestSize();
+    void readScreen();
+    void applySmallestSize();
 
-    Form& m_form;
-    const TwipScale& m_scale;
-    bool m_asking = false; // inside our own resize: what it reports is no grant
-    bool m_framed = false; // the desktop has reported a frame once
+    FormHost& m_host;
+    double m_dotsPerInch;
+    bool m_watchingScreens = false;      // told when the window moves to another screen
+    QMetaObject::Connection m_roomWatch; // the free area of the screen the window is on
 };
 
 } // namespace kelvara

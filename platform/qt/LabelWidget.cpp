@@ -3,15 +3,12 @@
 #include "LabelWidget.h"
 
 #include "ModelColor.h"
+#include "PixelLayout.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
 namespace kelvara {
-
-namespace {
-constexpr int smallestPixelSize = 6;
-} // namespace
 
 LabelWidget::LabelWidget(const Control& control, QWidget* parent)
     : QLabel(parent), m_control(control) {
@@ -40,10 +37,11 @@ QFont LabelWidget::fittedFont() const {
     }
     QFont font = m_font;
     if (font.pixelSize() > 0) {
-        while (font.pixelSize() > smallestPixelSize &&
-               QFontMetrics(font).horizontalAdvance(caption) > width()) {
-            font.setPixelSize(font.pixelSize() - 1);
-        }
+        font.setPixelSize(fittedPixelSize(font.pixelSize(), width(), [&](int pixelSize) {
+            QFont trial = font;
+            trial.setPixelSize(pixelSize);
+            return QFontMetrics(trial).horizontalAdvance(caption);
+        }));
     }
     m_fitted = font;
     m_fittedCaption = caption;

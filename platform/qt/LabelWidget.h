@@ -20,7 +20,6 @@ class LabelWidget final : public QLabel {
   public:
     LabelWidget(const Control& control, QWidget* parent);
 
-    const Control& control() const { return m_control; }
     // The label's own rectangle, in this widget's coordinates.
     void setBody(const QRect& body);
     // The font a caption is drawn in before any shrinking.

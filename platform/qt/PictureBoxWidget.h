@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 namespace kelvara {
 
 class PictureBoxWidget final : public QWidget {
@@ -17,6 +19,9 @@ class PictureBoxWidget final : public QWidget {
 
     const Control& control() const { return m_control; }
     QWidget* contents() const { return m_contents; }
+    // For a chart: its children as assistive technology lists them.
+    const std::vector<QWidget*>& chartContents() const { return m_chartContents; }
+    void setChartContents(std::vector<QWidget*> contents) { m_chartContents = std::move(contents); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +30,7 @@ class PictureBoxWidget final : public QWidget {
   private:
     const Control& m_control;
     QWidget* m_contents;
+    std::vector<QWidget*> m_chartContents;
 };
 
 } // namespace kelvara

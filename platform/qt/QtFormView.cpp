@@ -3,11 +3,14 @@
 #include "QtFormView.h"
 
 #include "ErrorMessage.h"
-#include "FormAccessibility.h"
+#include "ErrorText.h"
+#include "FormOutline.h"
 #include "LabelWidget.h"
 #include "PictureBoxWidget.h"
+#include "PixelLayout.h"
 #include "ShapeWidget.h"
 #include "TextBoxWidget.h"
+#include "workarounds/Workarounds.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -23,42 +26,26 @@ namespace kelvara {
 
 namespace {
 
-// The size the window's control sizes were made for.
-constexpr double defaultPoints = 8;
-
-double screenDpi() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
-}
-
-QString objectNameOf(const Control& control) {
-    QString name = QString::fromStdString(control.name());
-    if (control.index() >= 0) {
-        name += QLatin1Char('_') + QString::number(control.index());
-    }
-    return name;
+QRect toQRect(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.width, rect.height};
 }
 
 } // namespace
 
 QtFormView::QtFormView(Form& form, const QIcon& icon, double dotsPerInch)
-    : m_form(form), m_scale(dotsPerInch > 0 ? dotsPerInch : screenDpi()),
+    : m_form(form),
+      m_host(form, *this, FormWindow::roomOn(QGuiApplication::primaryScreen(), dotsPerInch)),
       m_presentError(
           [this](QWidget* /*window*/, const RuntimeError& error) { presentInMessageBox(error); }) {
-    m_window = new FormWindow(form, m_scale);
+    m_window = new FormWindow(m_host, dotsPerInch);
     m_window->setWindowTitle(QString::fromStdString(form.caption()));
     m_window->setWindowIcon(icon);
-    m_window->setFont(fontFor(Appearance{}));
-    m_form.setTwipsPerPixel(m_scale.twipsPerPixel());
     createWidgets();
     setTabOrder();
-    m_form.setView(this);
-    m_announced = m_form.liveSummaryCount();
     sync();
 }
 
 QtFormView::~QtFormView() {
-    m_form.setView(nullptr);
     if (m_busyCursor) {
         QGuiApplication::restoreOverrideCursor();
     }
@@ -66,7 +53,7 @@ QtFormView::~QtFormView() {
 }
 
 void QtFormView::start() {
-    m_form.load();
+    m_host.load();
     m_window->show();
 }
 
@@ -85,13 +72,20 @@ void QtFormView::createWidgets() {
             }
         }
         QWidget* widget = createWidget(*control, parent);
-        widget->setObjectName(objectNameOf(*control));
+        widget->setObjectName(QString::fromStdString(kelvara::objectName(*control)));
         m_widgets[control] = widget;
     }
     for (const Control* control : m_form.controls()) {
         if (!control->labelFor().empty()) {
             static_cast<LabelWidget*>(widgetOf(*control))
                 ->setBuddy(widgetOf(m_form.control(control->labelFor())));
+        }
+        if (control->accessibleRole() == AccessibleRole::Chart) {
+            std::vector<QWidget*> contents;
+            for (const Control* each : chartContents(m_form, *control)) {
+                contents.push_back(widgetOf(*each));
+            }
+            static_cast<PictureBoxWidget*>(widgetOf(*control))->setChartContents(contents);
         }
     }
 }
@@ -108,41 +102,31 @@ QWidget* QtFormView::createWidget(Control& control, QWidget* parent) {
     }
     case ControlKind::Shape:
         return new ShapeWidget(control, parent);
-    case ControlKind::Label: {
-        auto* label = new LabelWidget(control, parent);
-        label->setCaptionFont(fontFor(control.look()));
-        return label;
-    }
+    case ControlKind::Label:
+        return new LabelWidget(control, parent);
     case ControlKind::CommandButton: {
         auto* button = new QPushButton(parent);
         button->setAutoDefault(false);
         button->setDefault(false);
         connect(button, &QPushButton::clicked, this, [this, &control] {
             m_window->readFrame(); // a click may write the window's outer size
-            m_form.click(control.name());
+            m_host.click(control);
         });
         return button;
     }
     case ControlKind::TextBox:
         return new TextBoxWidget(
-            [this, &control](std::int16_t keyAscii) {
-                return m_form.keyPress(control.name(), keyAscii);
+            [this, &control](char32_t typed) { return m_host.keyTyped(control, typed); },
+            [this, &control](const QString& text) {
+                return QString::fromStdString(m_host.textChanged(control, text.toStdString()));
             },
-            [&control](const QString& text) { control.setText(text.toStdString()); }, parent);
+            parent);
     }
     return new QWidget(parent);
 }
 
 void QtFormView::setTabOrder() {
-    std::vector<const Control*> stops;
-    for (const Control* control : m_form.controls()) {
-        QWidget* widget = widgetOf(*control);
-        if (control->tabIndex() >= 0 && widget->focusPolicy() != Qt::NoFocus) {
-            stops.push_back(control);
-        }
-    }
-    std::sort(stops.begin(), stops.end(),
-              [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    const std::vector<const Control*> stops = tabStops(m_form);
     for (std::size_t i = 1; i < stops.size(); ++i) {
         QWidget::setTabOrder(widgetOf(*stops[i - 1]), widgetOf(*stops[i]));
     }
@@ -151,20 +135,17 @@ void QtFormView::setTabOrder() {
     }
 }
 
-int QtFormView::pixelSizeOf(double points) const {
-    return std::max(1, static_cast<int>(std::lround(points * m_scale.dotsPerInch() / 72.0)));
-}
-
 QFont QtFormView::fontFor(const Appearance& look) const {
     // Sized in pixels from our own DPI, so text keeps its size in twips.
+    const TwipScale& scale = m_host.scale();
     QFont font = QApplication::font();
-    font.setPixelSize(pixelSizeOf(defaultPoints));
+    font.setPixelSize(scale.pointsToPixels(defaultFontPoints));
     if (!look.font) {
         return font;
     }
     font.setFamily(QString::fromStdString(look.font->family));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSizeOf(look.font->points));
+    font.setPixelSize(scale.pointsToPixels(look.font->points));
     font.setWeight(look.font->weight >= 700 ? QFont::Bold : QFont::Normal);
     font.setItalic(look.font->italic);
     font.setUnderline(look.font->underline);
@@ -172,25 +153,32 @@ QFont QtFormView::fontFor(const Appearance& look) const {
     return font;
 }
 
-QRect QtFormView::pixelRect(const Control& control) const {
-    // Positions count from the container's inner corner; a picture box's
-    // children sit in its contents, which starts inside its border.
-    const PixelSpan x = m_scale.toPixelSpan(control.left(), control.width());
-    const PixelSpan y = m_scale.toPixelSpan(control.top(), control.height());
-    return {x.start, y.start, x.length, y.length};
+// Again whenever the window has moved to a screen of another DPI.
+void QtFormView::syncFonts() {
+    if (m_fontDpi == m_host.scale().dotsPerInch()) {
+        return;
+    }
+    m_fontDpi = m_host.scale().dotsPerInch();
+    m_window->setFont(fontFor(Appearance{}));
+    for (const Control* control : m_form.controls()) {
+        if (control->kind() == ControlKind::Label) {
+            static_cast<LabelWidget*>(widgetOf(*control))->setCaptionFont(fontFor(control->look()));
+        }
+    }
 }
 
 void QtFormView::sync() {
+    syncFonts();
     for (const Control* control : m_form.controls()) {
         syncControl(*control);
     }
     m_window->setWindowTitle(QString::fromStdString(m_form.caption()));
     m_window->setAccessibleName(m_window->windowTitle());
     m_window->askForModelSize();
-    if (m_form.liveSummaryCount() != m_announced) {
-        m_announced = m_form.liveSummaryCount();
-        announce(m_window, QString::fromStdString(m_form.liveSummary()));
-    }
+}
+
+void QtFormView::announce(const std::string& text) {
+    workarounds::announce(m_window, QString::fromStdString(text));
 }
 
 namespace {
@@ -208,12 +196,12 @@ void syncText(QWidget* widget, const QString& text, QString (Widget::*get)() con
 
 void QtFormView::syncControl(const Control& control) {
     QWidget* widget = widgetOf(control);
-    const QRect rect = pixelRect(control);
+    const QRect rect = toQRect(pixelRect(control, m_host.scale()));
     const QString caption = QString::fromStdString(control.caption());
     switch (control.kind()) {
     case ControlKind::Label:
         syncText(widget, caption, &QLabel::text, &QLabel::setText);
-        syncLabelGeometry(control, *static_cast<LabelWidget*>(widget), rect);
+        syncLabel(control, *static_cast<LabelWidget*>(widget));
         break;
     case ControlKind::Frame:
         syncText(widget, caption, &QGroupBox::title, &QGroupBox::setTitle);
@@ -240,25 +228,10 @@ void QtFormView::syncControl(const Control& control) {
     widget->setVisible(control.visible());
 }
 
-void QtFormView::syncLabelGeometry(const Control& label, LabelWidget& widget, const QRect& body) {
-    // A centred label of an array may spread its caption over half the gap
-    // to each neighbour, so that neighbouring captions never touch.
-    int spill = 0;
-    if (label.look().alignment == Alignment::Center && label.index() >= 0) {
-        const ControlArray& array = m_form.array(label.name());
-        std::vector<int> halfGaps;
-        if (label.index() > 0) {
-            halfGaps.push_back((body.left() - pixelRect(array(label.index() - 1)).right() - 1) / 2);
-        }
-        if (label.index() + 1 < array.count()) {
-            halfGaps.push_back((pixelRect(array(label.index() + 1)).left() - body.right() - 1) / 2);
-        }
-        if (!halfGaps.empty()) {
-            spill = std::max(0, *std::min_element(halfGaps.begin(), halfGaps.end()));
-        }
-    }
-    widget.setGeometry(body.adjusted(-spill, 0, spill, 0));
-    widget.setBody(QRect(spill, 0, body.width(), body.height()));
+void QtFormView::syncLabel(const Control& label, LabelWidget& widget) {
+    const LabelPlace place = labelPlace(m_form, label, m_host.scale());
+    widget.setGeometry(toQRect(place.area));
+    widget.setBody(toQRect(place.body));
 }
 
 void QtFormView::mousePointerChanged(int pointer) {
@@ -277,7 +250,8 @@ void QtFormView::showError(const RuntimeError& error) {
 
 void QtFormView::presentInMessageBox(const RuntimeError& error) {
     QMessageBox box(QMessageBox::Critical, QString::fromStdString(m_form.messageTitle()),
-                    errorMessage(error), QMessageBox::Ok, m_window);
+                    QString::fromStdString(errorText(error, cutBetweenLetters)), QMessageBox::Ok,
+                    m_window);
     box.setObjectName(QStringLiteral("errorBox"));
     // The message quotes what the user pasted: shown as it is, never as markup.
     box.setTextFormat(Qt::PlainText);

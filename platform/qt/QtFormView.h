@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt front end of a Form: one widget per control, drawn from the model.
 //
-// It maps twips to pixels at a given DPI, turns clicks and typed characters
-// into the model's events, and after each event carries the model's state to
-// the widgets in one pass. The window's size is FormWindow's business.
+// It turns clicks, typed characters and text into what FormHost takes, and
+// after each event carries the model's state to the widgets in one pass.
+// The window's size is FormWindow's business.
 #pragma once
 
 #include "Form.h"
+#include "FormHost.h"
 #include "FormWindow.h"
-#include "TwipScale.h"
 
 #include <QIcon>
 #include <QObject>
@@ -27,7 +27,7 @@ class QtFormView final : public QObject, public FormView {
   public:
     using ErrorPresenter = std::function<void(QWidget* window, const RuntimeError& error)>;
 
-    // dotsPerInch 0 takes the screen's logical DPI.
+    // dotsPerInch 0 follows the logical DPI of the screen the window is on.
     QtFormView(Form& form, const QIcon& icon, double dotsPerInch = 0);
     ~QtFormView() override;
     QtFormView(const QtFormView&) = delete;
@@ -38,32 +38,31 @@ class QtFormView final : public QObject, public FormView {
 
     FormWindow* window() const { return m_window; }
     QWidget* widgetOf(const Control& control) const;
-    const TwipScale& scale() const { return m_scale; }
     // Replaces the message box that reports an error (tests record instead).
     void setErrorPresenter(ErrorPresenter presenter) { m_presentError = std::move(presenter); }
 
     void sync() override;
     void showError(const RuntimeError& error) override;
     void mousePointerChanged(int pointer) override;
+    void announce(const std::string& text) override;
 
   private:
     void createWidgets();
     QWidget* createWidget(Control& control, QWidget* parent);
     void setTabOrder();
+    void syncFonts();
     void syncControl(const Control& control);
-    void syncLabelGeometry(const Control& label, LabelWidget& widget, const QRect& body);
-    QRect pixelRect(const Control& control) const;
+    void syncLabel(const Control& label, LabelWidget& widget);
     QFont fontFor(const Appearance& look) const;
-    int pixelSizeOf(double points) const;
     void presentInMessageBox(const RuntimeError& error);
 
     Form& m_form;
-    TwipScale m_scale;
+    FormHost m_host;
     QPointer<FormWindow> m_window;
     std::map<const Control*, QWidget*> m_widgets;
     ErrorPresenter m_presentError;
     bool m_busyCursor = false;
-    int m_announced = 0; // the live summaries announced so far
+    double m_fontDpi = 0; // the DPI the widgets' fonts were sized for
 };
 
 } // namespace kelvara

@@ -12,8 +12,6 @@ class ShapeWidget final : public QWidget {
   public:
     ShapeWidget(const Control& control, QWidget* parent);
 
-    const Control& control() const { return m_control; }
-
   protected:
     void paintEvent(QPaintEvent* event) override;
 

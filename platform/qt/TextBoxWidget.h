@@ -1,23 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A text box: the one widget through which text reaches the model's text
-// box, whatever the route. A typed character passes the model's key-press
-// event first; pasting, dropping, undo, input methods and assistive
-// technology bypass it, and whatever the box then shows, the model holds.
+// box, whatever the route. A typed character passes the core's key filter
+// first; pasting, dropping, undo, input methods and assistive technology
+// bypass it, and whatever the box then shows, the core is told.
 #pragma once
 
 #include <QLineEdit>
 
-#include <cstdint>
 #include <functional>
 
 namespace kelvara {
 
 class TextBoxWidget final : public QLineEdit {
   public:
-    // The model's key-press event: the code as its handler left it, 0 to discard.
-    using KeyPress = std::function<std::int16_t(std::int16_t keyAscii)>;
-    // Every new text the box shows.
-    using TextChanged = std::function<void(const QString& text)>;
+    // A typed character: the one to type instead, 0 for none (FormHost::keyTyped).
+    using KeyPress = std::function<char32_t(char32_t typed)>;
+    // Every new text the box shows: the text it is to show (FormHost::textChanged).
+    using TextChanged = std::function<QString(const QString& text)>;
 
     TextBoxWidget(KeyPress keyPress, TextChanged textChanged, QWidget* parent);
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain running headless: the window model with a view that shows nothing
-// and records what it was told (which errors reached the user, how often it
-// was synced, how the pointer changed), started as the program starts it,
-// for tests that play the user.
+// and records what it was told (which errors reached the user and their
+// text, how often it was synced, how the pointer changed, what was
+// announced), started as the program starts it, for tests that play the user.
 #pragma once
 
+#include "ErrorText.h"
 #include "FormView.h"
 #include "FrmMain.h"
 #include "RandomSource.h"
@@ -22,15 +23,17 @@ class RecordingView final : public FormView {
     void sync() override { ++syncs; }
     void showError(const RuntimeError& error) override {
         errors.push_back(error.kind());
-        lastMessage = error.what();
+        lastMessage = errorText(error);
     }
     void mousePointerChanged(int pointer) override { pointerChanges.push_back(pointer); }
+    void announce(const std::string& text) override { announcements.push_back(text); }
     void clear() { *this = RecordingView(); }
 
     int syncs = 0;
     std::vector<ErrorKind> errors;
     std::string lastMessage;
     std::vector<int> pointerChanges;
+    std::vector<std::string> announcements;
 };
 
 class HeadlessWindow : public ::testing::Test {

@@ -8,6 +8,8 @@
 #include "RefusedResize.h"
 #include "TextBoxAccessible.h"
 
+#include <QAccessible>
+
 namespace kelvara::workarounds {
 
 void watchWindow([[maybe_unused]] FormWindow* window) {
@@ -33,9 +35,12 @@ QAccessibleInterface* accessibleFor([[maybe_unused]] TextBoxWidget* box) {
 #endif
 }
 
-void announce([[maybe_unused]] QWidget* window, [[maybe_unused]] const QString& text) {
+void announce(QWidget* window, const QString& text) {
 #if KELVARA_FIX_ANNOUNCEMENT
     announceByDescription(window, text);
+#else
+    QAccessibleAnnouncementEvent event(window, text);
+    QAccessible::updateAccessibility(&event);
 #endif
 }
 

@@ -80,7 +80,8 @@ void watchWindow(FormWindow* window);
 void beforeApplication();
 // An accessible to use instead of Qt's own for the form's text box, or null.
 QAccessibleInterface* accessibleFor(TextBoxWidget* box);
-// Speaks a text where the focus is in a window, on a Qt without announcements.
+// Speaks a text where the focus is in a window: Qt's announcement, or on a Qt
+// without one the description of the focused widget.
 void announce(QWidget* window, const QString& text);
 
 } // namespace workarounds
