@@ -49,6 +49,10 @@ if [ "${1:-run}" = test ]; then
         desktop-file-utils appstream   # validating the desktop entry and metainfo
         file lintian devscripts blhc   # checking the package: lintian, hardening-check, build log
         autopkgtest licensecheck mandoc # the package's own tests, licences, manual pages
+        g++-mingw-w64-x86-64-posix     # the core built for Windows, 64 and 32 bits: posix
+        g++-mingw-w64-i686-posix       #   threads, for GoogleTest's std::mutex
+        googletest                     # GoogleTest's source, built for Windows alongside
+        wine64                         # the Windows build's tests run there
     )
 fi
 
