@@ -22,7 +22,7 @@ int pixelsHolding(float twips, double twipsPerPixel) {
 } // namespace
 
 FormHost::FormHost(Form& form, FormView& view, const ScreenRoom& screen)
-    : m_form(form), m_scale(screen.dotsPerInch), m_screen(screen) {
+    : m_form(form), m_view(view), m_scale(screen.dotsPerInch), m_screen(screen) {
     m_form.setView(&view);
     m_form.setTwipsPerPixel(m_scale.twipsPerPixel());
     updateLimits();
@@ -63,11 +63,15 @@ std::string FormHost::textChanged(Control& box, std::string_view text) {
 
 void FormHost::screenChanged(const ScreenRoom& screen) {
     m_screen = screen;
-    if (screen.dotsPerInch != m_scale.dotsPerInch()) {
+    const bool newPixelSize = screen.dotsPerInch != m_scale.dotsPerInch();
+    if (newPixelSize) {
         m_scale = TwipScale(screen.dotsPerInch);
         m_form.setTwipsPerPixel(m_scale.twipsPerPixel());
     }
     updateLimits();
+    if (newPixelSize) {
+        m_view.sync(); // every control, and the window, at its size in the new pixels
+    }
 }
 
 void FormHost::framed(PixelSize frame) {

@@ -74,7 +74,8 @@ class FormHost {
 
     // At start, and whenever the window moves to another screen or its
     // screen's free area or DPI change. The largest and smallest sizes
-    // follow, and the size asked for next is in the new screen's pixels.
+    // follow; a new DPI syncs the view, which draws and asks for the
+    // model's size in the new screen's pixels.
     void screenChanged(const ScreenRoom& screen);
     // The frame the desktop puts around the window (both sides added), read
     // afresh whenever it may have changed: once the window is shown, on a
@@ -110,6 +111,7 @@ class FormHost {
     void updateLimits();
 
     Form& m_form;
+    FormView& m_view;
     TwipScale m_scale;
     ScreenRoom m_screen;
     PixelSize m_frame;
