@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The histogram layout as the window's size changes.
 #include "HeadlessWindow.h"
+#include "PixelLayout.h"
 
 namespace kelvara::test {
 namespace {
@@ -28,14 +29,12 @@ TEST_F(Layout, worked_example_at_9880_by_7300) {
 
 TEST_F(Layout, inner_width_6500_widens_the_window_keeping_the_bars_and_following_the_height) {
     form.setFrameSize(120, 450);
-    form.userResize(6501, 7300);
-    EXPECT_EQ(imgScreen().width(), 6501);
     form.userResize(9880, 7300);
     view.clear();
     form.userResize(6500, 6000);
     EXPECT_EQ(form.width(), 6500);
     EXPECT_EQ(form.scaleWidth(), 6380); // the nested layout ran for the new size
-    EXPECT_EQ(view.syncs, 1);           // once for the whole event, not per nested run
+    EXPECT_EQ(view.log.size(), 1U);     // one sync for the whole event, not per nested run
     EXPECT_EQ(frmOptions().width(), 6380);
     EXPECT_EQ(frmOptions().top(), 4500);
     EXPECT_EQ(Line1(0).top(), 4000);
@@ -55,6 +54,19 @@ TEST_F(Layout, smallest_window_follows_the_layout_and_holds_a_bar_of_5000_rolls)
     EXPECT_EQ(imgScreen().height(), 1950);
     EXPECT_EQ(lblAnzahl(5).top(), 50); // the count still inside the screen area
     EXPECT_EQ(lblNr(5).top() + lblNr(5).height(), 1865);
+}
+
+TEST_F(Layout, a_count_spills_into_half_of_each_gap_and_shrinks_only_past_that) {
+    form.userResize(9880, 7300); // bars and gaps of 428 twips: 28 or 29 pixels at 96 dpi
+    const TwipScale scale(96);
+    const LabelPlace middle = labelPlace(form, lblAnzahl(5), scale);
+    EXPECT_EQ(middle.area, (PixelRect{314 - 14, 323, 14 + 28 + 14, 21})); // 450 twips over the bars
+    EXPECT_EQ(middle.body, (PixelRect{14, 0, 28, 21}));
+    EXPECT_EQ(labelPlace(form, lblAnzahl(0), scale).area.left, 29 - 14); // its one neighbour's gap
+    const auto fourPerPixel = [](int pixelSize) { return 4 * pixelSize; };
+    EXPECT_EQ(fittedPixelSize(11, 50, fourPerPixel), 11);
+    EXPECT_EQ(fittedPixelSize(11, 30, fourPerPixel), 7);
+    EXPECT_EQ(fittedPixelSize(11, 10, fourPerPixel), 6); // and no smaller
 }
 
 struct BarUnitCase {

@@ -54,17 +54,6 @@ TEST_F(Startup, reset_while_maximized_skips_only_the_size) {
     EXPECT_EQ(imgScreen().height(), -500);
 }
 
-TEST_F(Startup, reset_stays_on_the_screen_and_a_refused_widening_is_told_once) {
-    form.setLargestSize(8000, 6000); // the screen's free area
-    form.click("cmdCancel");
-    EXPECT_EQ(form.width(), 8000);
-    EXPECT_EQ(form.height(), 6000);
-    form.setWindowState(WindowState::Maximized);
-    form.userResize(5000, 6000); // too narrow, and the desktop owns the size
-    form.userResize(4000, 6000);
-    EXPECT_EQ(view.errors, std::vector{ErrorKind::PropertyRefused});
-}
-
 TEST_F(Startup, key_filter_keeps_only_digits_and_backspace) {
     for (int code = -32768; code <= 32767; ++code) {
         const auto typed = static_cast<std::int16_t>(code);

@@ -7,6 +7,8 @@
 #   one has openbox, then metacity, maximise the window one way, the other,
 #     both and full screen, with CLS and a series in each state, then restore it;
 #   one is a 1366 by 768 laptop screen with large fonts (Xft.dpi 144 and 192);
+#   one has two monitors, the second smaller than the window: moved there,
+#     CLS fits the window to it, and an error's message opens over the window;
 #   one has 8 bits of colour, where the program says why it cannot run.
 set -euo pipefail
 program=$1
@@ -80,6 +82,20 @@ laptop() {
     done
 }
 
+monitors() {
+    xrandr --setmonitor big 1366/361x768/203+0+0 screen && xrandr --setmonitor small 640/169x480/127+1366+0 none
+    window_manager openbox || fail "openbox did not start"
+    open_window
+    xdotool windowmove "$window" 1366 0 && settle && press 250 54 # CLS
+    shot monitors-small 100
+    read -r x y w h <<<"$(place)"
+    [ "$x" -ge 1366 ] && [ $((x + w)) -le 2006 ] && [ $((y + h)) -le 480 ] || fail "on the small monitor after CLS the inside is at $x,$y, $w by $h"
+    xdotool mousemove --window "$window" 152 $((h - 50)) click 1 type 99999999 && press 50 54 # more than a count holds
+    read -r bx by bw bh <<<"$(window=$(wait_for 30 shown --pid "$pid" --name '^Kelvara$') && place)"
+    [ "$bx" -ge "$x" ] && [ $((bx + bw)) -le $((x + w)) ] && [ "$by" -ge "$y" ] && [ $((by + bh)) -le $((y + h)) ] ||
+        fail "the message is at $bx,$by, $bw by $bh, not over its window at $x,$y, $w by $h"
+}
+
 eight_bits() {
     "$program" 2>"$out/8-bit.txt" && local status=0 || local status=$?
     [ "$status" = 1 ] && [ "$(head -1 "$out/8-bit.txt")" = "Kelvara kann auf dieser Anzeige nicht zeichnen: sie hat 8 Bit Farbtiefe, nötig sind mindestens 15 Bit (Tausende Farben)." ] ||
@@ -100,8 +116,9 @@ lane scales-1 1920x1200x24 scales $(echo "$factors" | awk 'NR % 2')
 lane scales-2 1920x1200x24 scales $(echo "$factors" | awk 'NR % 2 == 0')
 lane states 1280x1024x24 states
 lane laptop 1366x768x24 laptop
+lane monitors 2006x768x24 monitors
 lane 8-bit 640x480x8 eight_bits
 # A lane that dies (a tool missing, a step that errs) has failed too.
 for name in "${!lanes[@]}"; do wait "${lanes[$name]}" || echo "FAIL: ended with status $?" >>"$out/$name.log"; done
 if grep FAIL "$out"/*.log; then exit 1; fi
-echo "desktops: scales, window states, large fonts and 8 bits passed"
+echo "desktops: scales, window states, large fonts, two monitors and 8 bits passed"

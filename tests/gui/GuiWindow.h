@@ -31,9 +31,6 @@ class GuiWindow {
     template <typename Widget = QWidget> Widget* find(const QString& objectName) const {
         return window()->findChild<Widget*>(objectName);
     }
-    QWidget* find(const char* name, int index) const {
-        return find(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
-    }
 
     RandomSource random = RandomSource::playing({face(4)});
     FrmMain frmMain{random};

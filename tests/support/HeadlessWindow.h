@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// frmMain running headless: the window model with a view that shows nothing
-// and records what it was told (which errors reached the user and their
-// text, how often it was synced, how the pointer changed, what was
-// announced), started as the program starts it, for tests that play the user.
+// frmMain running headless, started as the program starts it, behind a view
+// that shows nothing and records what the core told it (which errors reached
+// the user and their text, when it synced, how the pointer changed,
+// what was announced, all in one log), for tests that play the user or a desktop.
 #pragma once
 
 #include "ErrorText.h"
+#include "FormHost.h"
 #include "FormView.h"
 #include "FrmMain.h"
 #include "RandomSource.h"
@@ -14,33 +15,52 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace kelvara::test {
 
+// Plays a desktop too, as a front end would after each event: asks for the
+// model's size, which it grants (echoing the new size at once, as toolkits
+// do) or refuses; then it owes the core, once the event is over, the size
+// the window really has.
 class RecordingView final : public FormView {
   public:
-    void sync() override { ++syncs; }
+    void sync() override {
+        log.push_back("sync");
+        owesGrant = host->askForModelSize(window, [this](PixelSize wanted) {
+            window = refuses ? window : wanted;
+            host->granted(window); // the toolkit's echo, which the core ignores
+            return window;
+        });
+    }
     void showError(const RuntimeError& error) override {
         errors.push_back(error.kind());
-        lastMessage = errorText(error);
+        log.push_back("error " + errorText(error));
     }
-    void mousePointerChanged(int pointer) override { pointerChanges.push_back(pointer); }
-    void announce(const std::string& text) override { announcements.push_back(text); }
-    void clear() { *this = RecordingView(); }
+    void mousePointerChanged(int pointer) override {
+        log.push_back("pointer " + std::to_string(pointer));
+    }
+    void announce(const std::string& text) override { log.push_back("announce " + text); }
+    void clear() { // what it was told; the desktop stays
+        const auto desktop = std::pair{host, window};
+        *this = RecordingView();
+        std::tie(host, window) = desktop;
+    }
 
-    int syncs = 0;
+    FormHost* host = nullptr;
+    PixelSize window;
+    bool refuses = false;
+    bool owesGrant = false;
     std::vector<ErrorKind> errors;
-    std::string lastMessage;
-    std::vector<int> pointerChanges;
-    std::vector<std::string> announcements;
+    std::vector<std::string> log; // what the core told, in order
 };
 
 class HeadlessWindow : public ::testing::Test {
   protected:
     HeadlessWindow() {
-        form.setView(&view);
-        form.load();
+        view.host = &host;
+        host.load();
         view.clear();
     }
 
@@ -61,6 +81,7 @@ class HeadlessWindow : public ::testing::Test {
     FrmMain frmMain{random};
     Form& form = frmMain.form();
     RecordingView view;
+    FormHost host{form, view, {{1920, 1080}, 96}};
 };
 
 } // namespace kelvara::test
