@@ -3,6 +3,7 @@
 #include "FormOutline.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace kelvara {
 
@@ -22,11 +23,8 @@ bool takesFocus(ControlKind kind) {
 
 std::vector<const Control*> tabStops(const Form& form) {
     std::vector<const Control*> stops;
-    for (const Control* control : form.controls()) {
-        if (control->tabIndex() >= 0 && takesFocus(control->kind())) {
-            stops.push_back(control);
-        }
-    }
+    std::copy_if(form.controls().begin(), form.controls().end(), std::back_inserter(stops),
+                 [](const Control* c) { return c->tabIndex() >= 0 && takesFocus(c->kind()); });
     std::stable_sort(stops.begin(), stops.end(), [](const Control* a, const Control* b) {
         return a->tabIndex() < b->tabIndex();
     });
@@ -35,11 +33,8 @@ std::vector<const Control*> tabStops(const Form& form) {
 
 std::vector<const Control*> chartContents(const Form& form, const Control& chart) {
     std::vector<const Control*> all;
-    for (const Control* control : form.controls()) {
-        if (control->parent() == &chart) {
-            all.push_back(control);
-        }
-    }
+    std::copy_if(form.controls().begin(), form.controls().end(), std::back_inserter(all),
+                 [&](const Control* c) { return c->parent() == &chart; });
     const auto isItem = [](const Control* c) {
         return c->accessibleRole() == AccessibleRole::ChartItem;
     };

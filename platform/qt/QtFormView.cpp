@@ -2,10 +2,10 @@
 // The Qt front end of a Form.
 #include "QtFormView.h"
 
-#include "ErrorMessage.h"
 #include "ErrorText.h"
 #include "FormOutline.h"
 #include "LabelWidget.h"
+#include "Letters.h"
 #include "PictureBoxWidget.h"
 #include "PixelLayout.h"
 #include "ShapeWidget.h"
@@ -81,10 +81,10 @@ void QtFormView::createWidgets() {
                 ->setBuddy(widgetOf(m_form.control(control->labelFor())));
         }
         if (control->accessibleRole() == AccessibleRole::Chart) {
-            std::vector<QWidget*> contents;
-            for (const Control* each : chartContents(m_form, *control)) {
-                contents.push_back(widgetOf(*each));
-            }
+            const std::vector<const Control*> held = chartContents(m_form, *control);
+            std::vector<QWidget*> contents(held.size());
+            std::transform(held.begin(), held.end(), contents.begin(),
+                           [this](const Control* each) { return widgetOf(*each); });
             static_cast<PictureBoxWidget*>(widgetOf(*control))->setChartContents(contents);
         }
     }

@@ -2,8 +2,8 @@
 // The real widgets under Qt's offscreen platform: what only Qt shows.
 #include "GuiWindow.h"
 
-#include "ErrorMessage.h"
 #include "GuiSession.h"
+#include "Letters.h"
 
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>

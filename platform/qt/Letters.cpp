@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Letters as the toolkit finds them.
-#include "ErrorMessage.h"
+#include "Letters.h"
 
 #include <QString>
 #include <QTextBoundaryFinder>
