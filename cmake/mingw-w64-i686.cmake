@@ -1,14 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Cross-building for 32-bit Windows with Debian's MinGW-w64 (posix threads:
-# the win32-threads compilers have no std::mutex, which GoogleTest needs).
+# Cross-building for 32-bit Windows with Debian's MinGW-w64:
 #   cmake -S . -B build-win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Nothing runs its programs here: 32-bit Wine needs a kernel that loads
+# 32-bit programs.
+set(MINGW_ARCH i686)
+include(${CMAKE_CURRENT_LIST_DIR}/MinGW.cmake)

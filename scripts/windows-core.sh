@@ -25,4 +25,5 @@ for arch in x86_64 i686; do
         -DCMAKE_BUILD_TYPE=Release -DKELVARA_FRONTEND=none >/dev/null
     cmake --build "$dir" -j"$jobs" --target core_tests
 done
-cd "$build/windows-x86_64" && ctest --output-on-failure -j"$jobs"
+dir=$build/windows-x86_64
+cd "$dir" && ctest --output-on-failure --no-tests=error -j"$jobs"
