@@ -88,10 +88,10 @@ TEST_F(FrontEndContract, an_error_is_shown_once_after_the_sync_and_each_series_i
 }
 
 TEST_F(FrontEndContract, tab_order_chart_contents_and_object_names_come_from_the_model) {
-    std::vector<std::string> names;
-    for (const Control* stop : tabStops(form)) {
-        names.push_back(objectName(*stop));
-    }
+    const std::vector<const Control*> stops = tabStops(form);
+    std::vector<std::string> names(stops.size());
+    std::transform(stops.begin(), stops.end(), names.begin(),
+                   [](auto* c) { return objectName(*c); });
     // A chart's items in index order, then its labels as described, each array from its last.
     const std::vector<const Control*> chart = chartContents(form, control("imgScreen"));
     for (const std::size_t at : {0, 10, 11, 22, 32}) {

@@ -64,7 +64,6 @@ TEST_F(Layout, a_count_spills_into_half_of_each_gap_and_shrinks_only_past_that) 
     EXPECT_EQ(middle.body, (PixelRect{14, 0, 28, 21}));
     EXPECT_EQ(labelPlace(form, lblAnzahl(0), scale).area.left, 29 - 14); // its one neighbour's gap
     const auto fourPerPixel = [](int pixelSize) { return 4 * pixelSize; };
-    EXPECT_EQ(fittedPixelSize(11, 50, fourPerPixel), 11);
     EXPECT_EQ(fittedPixelSize(11, 30, fourPerPixel), 7);
     EXPECT_EQ(fittedPixelSize(11, 10, fourPerPixel), 6); // and no smaller
 }
