@@ -28,10 +28,10 @@ key=$(printf '%s\n%s\n' "$mirror" "$packages" | sha256sum | cut -c1-12)
 tarball=$cache/$release-$key.tar
 if [ -z "$(find "$tarball" -mtime -7 2>/dev/null)" ]; then
     say "making the chroot from $mirror"
-    rm -f "$cache/$release"-*.tar
+    rm -rf "$cache/$release"-*.tar "$cache/$release"-*.tar.part
     # An unstable suite's Release file may have passed its Valid-Until on a
     # mirror that is not refreshed daily; the signatures are checked all the same.
-    mmdebstrap --quiet --variant=apt --include="$packages" \
+    mmdebstrap --quiet --variant=apt --format=tar --include="$packages" \
         --aptopt='Acquire::Check-Valid-Until "false"' \
         "$release" "$tarball.part" "$mirror" >"$cache/$release.log" 2>&1 ||
         { tail -20 "$cache/$release.log"; say "FAIL: the chroot could not be made"; exit 1; }
