@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
 
-.PHONY: run all test bench deb clean
+.PHONY: run all test bench deb windows clean
 
 # Only the program: no tests, no benchmarks, nothing but what it needs.
 run:
@@ -32,6 +32,12 @@ bench: all
 deb:
 	@scripts/install-deps.sh deb
 	@scripts/build-deb.sh $(BUILD)/deb
+
+# kelvara.exe for 64- and 32-bit Windows, cross-built in build/windows, and
+# the zip that holds both.
+windows:
+	@scripts/install-deps.sh windows
+	@scripts/build-windows.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -3,6 +3,7 @@
 # Installs the Debian packages that one of the commands needs:
 #   install-deps.sh run    building and running the program
 #   install-deps.sh deb    that, and building the Debian package (its tests included)
+#   install-deps.sh windows what cross-building the Windows programs needs
 #   install-deps.sh test   all that, and everything the suite and benchmarks use
 #   install-deps.sh release what scripts/in-release.sh needs to make a chroot of a release
 #   install-deps.sh --list COMMAND   only prints that command's packages, a line each
@@ -25,8 +26,15 @@ packages=(
     qt6-translations-l10n              # the toolkit's own menus and buttons in German
     fonts-dejavu-core                  # a font, for machines that have none
 )
+windows=(
+    cmake make libpcg-cpp-dev          # the build, and the random generator's headers
+    g++-mingw-w64-x86-64-posix         # 64- and 32-bit Windows, with posix threads for
+    g++-mingw-w64-i686-posix           #   GoogleTest's std::mutex
+)
 if [ "${1:-run}" = release ]; then
     packages=(mmdebstrap iproute2 git)
+elif [ "${1:-run}" = windows ]; then
+    packages=("${windows[@]}")
 elif [ "${1:-run}" != run ]; then
     packages+=(
         libgtest-dev                   # the tests
@@ -49,10 +57,9 @@ if [ "${1:-run}" = test ]; then
         desktop-file-utils appstream   # validating the desktop entry and metainfo
         file lintian devscripts blhc   # checking the package: lintian, hardening-check, build log
         autopkgtest licensecheck mandoc # the package's own tests, licences, manual pages
-        g++-mingw-w64-x86-64-posix     # the core built for Windows, 64 and 32 bits: posix
-        g++-mingw-w64-i686-posix       #   threads, for GoogleTest's std::mutex
+        "${windows[@]}"                # the Windows programs
         googletest                     # GoogleTest's source, built for Windows alongside
-        wine64                         # the Windows build's tests run there
+        wine64 fonts-wine              # the Windows build's tests run there, in its own fonts
     )
 fi
 

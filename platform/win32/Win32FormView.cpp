@@ -193,8 +193,10 @@ Win32FormView::~Win32FormView() {
 
 void Win32FormView::start(int showCommand) {
     m_host.load();
-    ShowWindow(m_window, showCommand);
+    // Windows frames a window when it is made, so the first frame is known
+    // before the window shows, and it shows at the size it keeps.
     readFrame();
+    ShowWindow(m_window, showCommand);
     granted();
     const std::vector<const Control*> stops = tabStops(m_form);
     if (!stops.empty()) {
@@ -248,7 +250,10 @@ HWND Win32FormView::createWindow(const Control& control, HWND parent, int id) {
         attachTextBox(
             edit, [this, &control](char32_t typed) { return m_host.keyTyped(control, typed); },
             [this, &control, edit](WPARAM flags, LPARAM objectId) {
-                return objectId == OBJID_CLIENT ? accessibleObject(control, edit, flags) : 0;
+                // The id is a 32-bit number, however wide the parameter.
+                return static_cast<LONG>(objectId) == OBJID_CLIENT
+                           ? accessibleObject(control, edit, flags)
+                           : 0;
             });
         return edit;
     }
@@ -339,14 +344,14 @@ void Win32FormView::readScreen() {
 }
 
 void Win32FormView::readFrame() {
-    if (!IsWindowVisible(m_window)) {
-        return; // no desktop has framed it yet
-    }
     const SIZE frame = frameSize();
     m_host.framed({frame.cx, frame.cy});
 }
 
 void Win32FormView::granted() {
+    if (m_sizeAsked) {
+        return; // the size now is about to change; the model learns it then
+    }
     readFrame(); // the layout may write the window's outer size
     m_host.granted(innerSize());
 }
@@ -358,6 +363,7 @@ void Win32FormView::askForModelSize() {
             // does not reach it under Wine (8 at least): the X window keeps
             // the size the window manager gave it. Asked again afterwards,
             // which on Windows only moves the write a message later.
+            m_sizeAsked = true;
             PostMessageW(m_window, askForSizeMessage, 0, 0);
             return innerSize();
         }
@@ -521,6 +527,7 @@ LRESULT Win32FormView::onFormMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case askForSizeMessage:
+        m_sizeAsked = false;
         askForModelSize();
         return 0;
     case grantedMessage:

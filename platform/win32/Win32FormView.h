@@ -78,6 +78,7 @@ class Win32FormView final : public FormView {
     HWND m_lastFocus = nullptr;
     bool m_busy = false;
     int m_inSizeMessage = 0;
+    bool m_sizeAsked = false; // a size to ask for is posted, not yet asked
 };
 
 } // namespace kelvara
