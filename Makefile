@@ -19,10 +19,10 @@ all:
 	@$(CONFIGURE) -DKELVARA_TESTS=ON -DKELVARA_BENCHMARKS=ON
 	@cmake --build $(BUILD) -j$(JOBS)
 
-# The suite, then the core's own tests again on Windows, under Wine.
+# The suite, then the Windows programs and their tests, under Wine.
 test: all
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
-	@scripts/windows-core.sh $(BUILD)
+	@scripts/test-windows.sh $(BUILD)
 
 bench: all
 	@scripts/run-benchmarks.sh $(BUILD)

@@ -5,7 +5,7 @@
 # builds BUILD/windows/x86_64/kelvara.exe and BUILD/windows/i686/kelvara.exe,
 # each linked statically (nothing beside it but Windows' own DLLs), and packs
 # BUILD/windows/kelvara-1.00-windows.zip with both, COPYING and a German
-# README. TARGETs are built in the 64-bit tree as well (the tests' programs).
+# README. TARGETs (the tests' programs) are built in both trees as well.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd -P)
 mkdir -p "${1:-build}/windows"
@@ -14,15 +14,13 @@ shift || true
 jobs=$(nproc)
 version=$(sed -n 's/^project(Kelvara VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
 
+tests=$([ $# -gt 0 ] && echo ON || echo OFF)
 for arch in x86_64 i686; do
-    tests=OFF
-    [ $arch = x86_64 ] && [ $# -gt 0 ] && tests=ON
     cmake -S "$top" -B "$out/$arch" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-$arch.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DKELVARA_FRONTEND=win32 -DKELVARA_TESTS=$tests \
         -DKELVARA_BENCHMARKS=$tests >/dev/null
-    cmake --build "$out/$arch" -j"$jobs" --target kelvara
+    cmake --build "$out/$arch" -j"$jobs" --target kelvara "$@"
 done
-[ $# -gt 0 ] && cmake --build "$out/x86_64" -j"$jobs" --target "$@"
 
 # A folder of its own inside the archive, with Windows' line ends for the texts.
 stage=$out/kelvara-$version

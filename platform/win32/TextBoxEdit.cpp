@@ -84,6 +84,15 @@ LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
     case WM_PASTE:
         paste(edit);
         return 0;
+    case WM_KEYDOWN:
+        // Windows' edit sends itself WM_PASTE for Shift+Insert, Wine's (8
+        // at least) pastes at once, up to the line break: taken here, the
+        // key pastes the same way on both.
+        if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0) {
+            paste(edit);
+            return 0;
+        }
+        break;
     case WM_GETOBJECT:
         if (const LRESULT answer = box->object(wParam, lParam)) {
             return answer;

@@ -29,6 +29,12 @@ constexpr int firstControlId = 100;
 // the message that wanted it is over.
 constexpr UINT askForSizeMessage = WM_APP + 1;
 constexpr UINT grantedMessage = WM_APP + 2;
+constexpr UINT rewriteSizeMessage = WM_APP + 3;
+
+bool underWine() {
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
 
 WindowState toWindowState(WPARAM kind) {
     switch (kind) {
@@ -150,7 +156,7 @@ void notifyThroughAutomation(HWND where, const std::wstring& text) {
 } // namespace
 
 Win32FormView::Win32FormView(Form& form, std::span<const std::uint32_t> iconPixels)
-    : m_form(form), m_host(form, *this, primaryRoom()) {
+    : m_form(form), m_host(form, *this, primaryRoom()), m_underWine(underWine()) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -263,9 +269,8 @@ HWND Win32FormView::createWindow(const Control& control, HWND parent, int id) {
     case ControlKind::Shape:
         break;
     }
-    const DWORD border = control.kind() == ControlKind::PictureBox ? WS_BORDER : 0;
     return CreateWindowExW(0, controlClass, toUtf16(control.accessibleName()).c_str(),
-                           child | WS_CLIPCHILDREN | border, 0, 0, 0, 0, parent, menu, instance,
+                           child | WS_CLIPCHILDREN, 0, 0, 0, 0, parent, menu, instance,
                            const_cast<Control*>(&control));
 }
 
@@ -387,6 +392,17 @@ void Win32FormView::onSize(WPARAM kind) {
     ++m_inSizeMessage;
     granted();
     --m_inSizeMessage;
+    const PixelSize inner = innerSize();
+    const PixelSize smallest = m_host.smallestSize();
+    const bool held = inner.width == smallest.width || inner.height == smallest.height;
+    if (kind == SIZE_RESTORED && held && m_underWine && !m_rewritingSize) {
+        // Wine (8 at least) holds a size the window manager gives below the
+        // window's smallest at the smallest (WM_GETMINMAXINFO is no X
+        // minimum there) but leaves the X window at the size it had: the
+        // screen shows less than the window lays out until its size is
+        // written once more.
+        PostMessageW(m_window, rewriteSizeMessage, 0, 0);
+    }
 }
 
 void Win32FormView::onDpiChanged(WPARAM dpi, const RECT& suggested) {
@@ -530,6 +546,15 @@ LRESULT Win32FormView::onFormMessage(UINT message, WPARAM wParam, LPARAM lParam)
         m_sizeAsked = false;
         askForModelSize();
         return 0;
+    case rewriteSizeMessage: {
+        RECT outer{};
+        GetWindowRect(m_window, &outer);
+        m_rewritingSize = true;
+        SetWindowPos(m_window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        m_rewritingSize = false;
+        return 0;
+    }
     case grantedMessage:
         granted();
         return 0;
@@ -598,6 +623,26 @@ LRESULT Win32FormView::onControlMessage(HWND window, const Control& control, UIN
     }
     case WM_ERASEBKGND:
         return 1; // painted whole in WM_PAINT
+    case WM_NCCALCSIZE:
+        // A picture box has a border of one pixel, grey, so that it shows
+        // against a black inside; what it holds is placed inside it.
+        if (control.kind() == ControlKind::PictureBox) {
+            auto* area = reinterpret_cast<RECT*>(lParam); // the first rectangle either way
+            InflateRect(area, -1, -1);
+            return 0;
+        }
+        break;
+    case WM_NCPAINT:
+        if (control.kind() == ControlKind::PictureBox) {
+            HDC dc = GetWindowDC(window);
+            RECT all{};
+            GetWindowRect(window, &all);
+            OffsetRect(&all, -all.left, -all.top);
+            FrameRect(dc, &all, GetSysColorBrush(COLOR_BTNSHADOW));
+            ReleaseDC(window, dc);
+            return 0;
+        }
+        break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         InvalidateRect(window, nullptr, FALSE);

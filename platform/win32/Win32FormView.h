@@ -79,6 +79,8 @@ class Win32FormView final : public FormView {
     bool m_busy = false;
     int m_inSizeMessage = 0;
     bool m_sizeAsked = false; // a size to ask for is posted, not yet asked
+    bool m_underWine;
+    bool m_rewritingSize = false;
 };
 
 } // namespace kelvara
