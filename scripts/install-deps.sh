@@ -60,6 +60,7 @@ if [ "${1:-run}" = test ]; then
         "${windows[@]}"                # the Windows programs
         googletest                     # GoogleTest's source, built for Windows alongside
         wine64 fonts-wine              # the Windows build's tests run there, in its own fonts
+        msitools wixl                  # the Windows installer package: built and read back
     )
 fi
 
