@@ -27,7 +27,8 @@ packages=(
     fonts-dejavu-core                  # a font, for machines that have none
 )
 windows=(
-    cmake make libpcg-cpp-dev          # the build, and the random generator's headers
+    cmake make g++ libpcg-cpp-dev      # the build (the icon file is drawn by a native
+                                       #   program), and the random generator's headers
     g++-mingw-w64-x86-64-posix         # 64- and 32-bit Windows, with posix threads for
     g++-mingw-w64-i686-posix           #   GoogleTest's std::mutex
 )

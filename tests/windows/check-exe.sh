@@ -4,7 +4,7 @@
 # from the file: a GUI program for its processor; imports from Windows' own
 # DLLs alone; address-space randomization (high-entropy on 64 bits), no
 # execution of data, the stack protector; the German version record 1.00;
-# the manifest: common controls 6, per-monitor DPI v2, Windows 10 and 11,
+# the icon; the manifest: common controls 6, per-monitor DPI v2, Windows 10 and 11,
 # no administrator rights.
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; status=1; }
@@ -29,7 +29,7 @@ check() { # check EXE KIND FLAGS...
     for line in 'LANGUAGE 7, 1' 'FILEVERSION 1, 0, 0, 0' '"FileVersion", "1.00"' \
         '"ProductVersion", "1.00"' '"ProductName", "Kelvara"' '"Translation", 0x407, 1252' \
         'Microsoft.Windows.Common-Controls"" version=""6.0.0.0' '>PerMonitorV2<' \
-        'level=""asInvoker""' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}'; do
+        'level=""asInvoker""' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' 'RT_GROUP_ICON'; do
         grep -qF "$line" <<<"$rc" || fail "$exe: no $line in its resources"
     done
 }
