@@ -31,17 +31,23 @@ using Clock = std::chrono::steady_clock;
 struct Program {
     const char* path;
     const char* titlePrefix;
+    const char* argument = nullptr; // the Windows program that Wine, the path, runs
 };
 
 constexpr Program kMinimalWindow{KELVARA_MINIMAL_WINDOW, "Minimal"};
 constexpr Program kKelvara{KELVARA_PROGRAM, "Kelvara 2000"};
+#ifdef KELVARA_WINE
+constexpr Program kMinimalWin32Window{KELVARA_WINE, "Minimal", KELVARA_WINDOWS_MINIMAL_WINDOW};
+constexpr Program kKelvaraExe{KELVARA_WINE, "Kelvara 2000", KELVARA_WINDOWS_PROGRAM};
+#endif
 constexpr auto kGiveUpAfter = std::chrono::seconds(20);
 constexpr unsigned long kWhite = 0xffffff;
 
 class RunningProgram {
   public:
     explicit RunningProgram(const Program& program) {
-        char* argv[] = {const_cast<char*>(program.path), nullptr};
+        char* argv[] = {const_cast<char*>(program.path), const_cast<char*>(program.argument),
+                        nullptr};
         if (posix_spawn(&m_pid, program.path, nullptr, nullptr, argv, environ) != 0)
             m_pid = 0;
     }
@@ -131,6 +137,10 @@ Display* serverConnection() {
 }
 
 void startUntilPainted(benchmark::State& state, const Program& program) {
+    if (program.argument != nullptr && access(program.argument, R_OK) != 0) {
+        state.SkipWithError("no Windows program: scripts/build-windows.sh BUILD minimal_window");
+        return;
+    }
     Display* display = serverConnection();
     if (display == nullptr) {
         state.SkipWithError("no X display: run it under Xvfb -wr");
@@ -161,6 +171,25 @@ void BM_StartMinimalWindow(benchmark::State& state) {
 void BM_StartKelvara(benchmark::State& state) {
     startUntilPainted(state, kKelvara);
 }
+
+#ifdef KELVARA_WINE
+// Under Wine, with its server already running, as on a desktop that has
+// started a Windows program before.
+void BM_StartMinimalWin32WindowUnderWine(benchmark::State& state) {
+    startUntilPainted(state, kMinimalWin32Window);
+}
+void BM_StartKelvaraExeUnderWine(benchmark::State& state) {
+    startUntilPainted(state, kKelvaraExe);
+}
+BENCHMARK(BM_StartMinimalWin32WindowUnderWine)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK(BM_StartKelvaraExeUnderWine)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+#endif
 
 } // namespace
 

@@ -8,7 +8,8 @@
 #   3. peak memory (VmHWM) of the real program after a series, against the
 #      minimal Qt window, both under Xvfb; median of five runs each
 #   4. startup_benchmark: process start until the window is first painted,
-#      against the minimal Qt window, under the same Xvfb
+#      against the minimal Qt window, under the same Xvfb; and where Wine and
+#      MinGW-w64 are, kelvara.exe against a minimal Windows API window there
 #   5. instructions per roll under valgrind's callgrind, handler against the
 #      bare loop: exact counts that repeat from run to run
 #   6. what the hardening costs a roll: the handler built without the
@@ -74,8 +75,20 @@ ours=$(for _ in $(seq "$reps"); do peak_kib "$build/kelvara" "Kelvara 2000"; don
 echo "peak memory: minimal window ${base} KiB, kelvara ${ours} KiB, ratio $(awk "BEGIN {printf \"%.2f\", $ours / $base}")"
 
 XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)} "$build/bench/startup_benchmark" \
-    --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true 2>/dev/null |
-    grep -E 'Benchmark|median'
+    --benchmark_filter=-UnderWine --benchmark_repetitions="$reps" \
+    --benchmark_report_aggregates_only=true 2>/dev/null | grep -E 'Benchmark|median'
+wine=$(command -v wine64 || ls /usr/lib/wine/wine64 2>/dev/null || true)
+if [ -n "$wine" ] && command -v x86_64-w64-mingw32-g++-posix >/dev/null; then
+    "$(dirname "$0")/build-windows.sh" "$build" minimal_window >/dev/null
+    # A prefix of its own, its server kept running between the starts.
+    export WINEPREFIX=$build/windows/bench-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    "$wine" wineboot --init >/dev/null 2>&1
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    "$(dirname "$wine")/wineserver" -p
+    "$build/bench/startup_benchmark" --benchmark_filter=UnderWine --benchmark_repetitions="$reps" \
+        --benchmark_report_aggregates_only=true 2>/dev/null | grep -E 'Benchmark|median'
+    "$(dirname "$wine")/wineserver" -k
+fi
 
 # Two lengths of series, so the fixed cost of a click drops out of the difference.
 instructions() {
