@@ -46,6 +46,14 @@ void ControlAccessible::detach() {
     }
 }
 
+template <typename Call>
+HRESULT ControlAccessible::selfOnly(const VARIANT& child, HRESULT forItem, Call call) {
+    if (m_standard == nullptr) {
+        return disconnected;
+    }
+    return which(child) == 0 ? call(m_standard) : forItem;
+}
+
 long ControlAccessible::which(const VARIANT& child) const {
     if (child.vt != VT_I4) {
         return -1;
@@ -150,17 +158,14 @@ HRESULT ControlAccessible::get_accName(VARIANT child, BSTR* name) {
 }
 
 HRESULT ControlAccessible::get_accValue(VARIANT child, BSTR* value) {
-    if (m_standard == nullptr) {
-        return disconnected;
-    }
-    return which(child) == 0 ? m_standard->get_accValue(child, value) : S_FALSE;
+    return selfOnly(child, S_FALSE,
+                    [&](IAccessible* standard) { return standard->get_accValue(child, value); });
 }
 
 HRESULT ControlAccessible::get_accDescription(VARIANT child, BSTR* description) {
-    if (m_standard == nullptr) {
-        return disconnected;
-    }
-    return which(child) == 0 ? m_standard->get_accDescription(child, description) : S_FALSE;
+    return selfOnly(child, S_FALSE, [&](IAccessible* standard) {
+        return standard->get_accDescription(child, description);
+    });
 }
 
 HRESULT ControlAccessible::get_accRole(VARIANT child, VARIANT* role) {
@@ -191,24 +196,20 @@ HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state) {
 }
 
 HRESULT ControlAccessible::get_accHelp(VARIANT child, BSTR* help) {
-    if (m_standard == nullptr) {
-        return disconnected;
-    }
-    return which(child) == 0 ? m_standard->get_accHelp(child, help) : S_FALSE;
+    return selfOnly(child, S_FALSE,
+                    [&](IAccessible* standard) { return standard->get_accHelp(child, help); });
 }
 
 HRESULT ControlAccessible::get_accHelpTopic(BSTR* file, VARIANT child, long* topic) {
-    if (m_standard == nullptr) {
-        return disconnected;
-    }
-    return which(child) == 0 ? m_standard->get_accHelpTopic(file, child, topic) : S_FALSE;
+    return selfOnly(child, S_FALSE, [&](IAccessible* standard) {
+        return standard->get_accHelpTopic(file, child, topic);
+    });
 }
 
 HRESULT ControlAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
-    if (m_standard == nullptr) {
-        return disconnected;
-    }
-    return which(child) == 0 ? m_standard->get_accKeyboardShortcut(child, shortcut) : S_FALSE;
+    return selfOnly(child, S_FALSE, [&](IAccessible* standard) {
+        return standard->get_accKeyboardShortcut(child, shortcut);
+    });
 }
 
 HRESULT ControlAccessible::get_accFocus(VARIANT* focus) {
@@ -220,17 +221,14 @@ HRESULT ControlAccessible::get_accSelection(VARIANT* selection) {
 }
 
 HRESULT ControlAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
-    if (m_standard == nullptr) {
-        return disconnected;
-    }
-    return which(child) == 0 ? m_standard->get_accDefaultAction(child, action) : S_FALSE;
+    return selfOnly(child, S_FALSE, [&](IAccessible* standard) {
+        return standard->get_accDefaultAction(child, action);
+    });
 }
 
 HRESULT ControlAccessible::accSelect(long flags, VARIANT child) {
-    if (m_standard == nullptr) {
-        return disconnected;
-    }
-    return which(child) == 0 ? m_standard->accSelect(flags, child) : S_FALSE;
+    return selfOnly(child, S_FALSE,
+                    [&](IAccessible* standard) { return standard->accSelect(flags, child); });
 }
 
 HRESULT ControlAccessible::accLocation(long* left, long* top, long* width, long* height,
@@ -295,10 +293,8 @@ HRESULT ControlAccessible::accHitTest(long left, long top, VARIANT* child) {
 }
 
 HRESULT ControlAccessible::accDoDefaultAction(VARIANT child) {
-    if (m_standard == nullptr) {
-        return disconnected;
-    }
-    return which(child) == 0 ? m_standard->accDoDefaultAction(child) : S_FALSE;
+    return selfOnly(child, S_FALSE,
+                    [&](IAccessible* standard) { return standard->accDoDefaultAction(child); });
 }
 
 HRESULT ControlAccessible::put_accName(VARIANT, BSTR) {
@@ -306,10 +302,8 @@ HRESULT ControlAccessible::put_accName(VARIANT, BSTR) {
 }
 
 HRESULT ControlAccessible::put_accValue(VARIANT child, BSTR value) {
-    if (m_standard == nullptr) {
-        return disconnected;
-    }
-    return which(child) == 0 ? m_standard->put_accValue(child, value) : E_NOTIMPL;
+    return selfOnly(child, E_NOTIMPL,
+                    [&](IAccessible* standard) { return standard->put_accValue(child, value); });
 }
 
 } // namespace kelvara

@@ -79,6 +79,8 @@ class ControlAccessible final : public IAccessible {
     ~ControlAccessible();
     // 0 for the control itself, 1 to n for an item, -1 for anything else.
     long which(const VARIANT& child) const;
+    // What the standard object says of the control itself; an item has `forItem`.
+    template <typename Call> HRESULT selfOnly(const VARIANT& child, HRESULT forItem, Call call);
 
     LONG m_references = 1;
     IAccessible* m_standard = nullptr;
