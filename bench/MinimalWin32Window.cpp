@@ -21,8 +21,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*arguments
     RegisterClassExW(&windowClass);
     HWND window = CreateWindowExW(0, L"Minimal", L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 667, 533, nullptr, nullptr, instance, nullptr);
-    CreateWindowExW(0, L"BUTTON", L"Würfeln", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 12, 465, 77,
-                    29, window, nullptr, instance, nullptr);
+    static_cast<void>(CreateWindowExW(0, L"BUTTON", L"Würfeln",
+                                      WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 12, 465, 77, 29,
+                                      window, nullptr, instance, nullptr));
     ShowWindow(window, show);
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

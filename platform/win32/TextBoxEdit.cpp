@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -46,7 +47,9 @@ void paste(HWND edit) {
     DWORD end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     const std::wstring after = text.substr(std::min<std::size_t>(end, text.size()));
-    SetWindowTextW(edit, (text.substr(0, start) + pasted + after).c_str());
+    std::wstring composed(text, 0, std::min<std::size_t>(start, text.size()));
+    composed += pasted + after;
+    SetWindowTextW(edit, composed.c_str());
     const auto caret = static_cast<WPARAM>(GetWindowTextLengthW(edit)) - after.size();
     SendMessageW(edit, EM_SETSEL, caret, static_cast<LPARAM>(caret));
 }

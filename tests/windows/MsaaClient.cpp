@@ -33,8 +33,8 @@ void print(const std::string& line) {
               &written, nullptr);
 }
 
-std::string text(IAccessible* object, long child,
-                 HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+std::string property(IAccessible* object, long child,
+                     HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
     VARIANT id{};
     id.vt = VT_I4;
     id.lVal = child;
@@ -95,11 +95,11 @@ int printChart(HWND window) {
         print("no chart");
         return 1;
     }
-    print("chart: " + text(chart, CHILDID_SELF, &IAccessible::get_accName));
+    print("chart: " + property(chart, CHILDID_SELF, &IAccessible::get_accName));
     long count = 0;
     chart->get_accChildCount(&count);
     for (long i = 1; i <= count; ++i) {
-        print("item: " + text(chart, i, &IAccessible::get_accName));
+        print("item: " + property(chart, i, &IAccessible::get_accName));
     }
     chart->Release();
     return 0;
@@ -111,8 +111,8 @@ int printBox(HWND window) {
         print("no box");
         return 1;
     }
-    print("box: " + text(box, CHILDID_SELF, &IAccessible::get_accName) + " = " +
-          text(box, CHILDID_SELF, &IAccessible::get_accValue));
+    print("box: " + property(box, CHILDID_SELF, &IAccessible::get_accName) + " = " +
+          property(box, CHILDID_SELF, &IAccessible::get_accValue));
     box->Release();
     return 0;
 }
@@ -122,7 +122,7 @@ void CALLBACK onAlert(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child
     VARIANT id{};
     if (SUCCEEDED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object),
                                             static_cast<DWORD>(child), &alert, &id))) {
-        print("alert: " + text(alert, id.lVal, &IAccessible::get_accName));
+        print("alert: " + property(alert, id.lVal, &IAccessible::get_accName));
         alert->Release();
     }
     PostQuitMessage(0);
