@@ -33,8 +33,8 @@ deb:
 	@scripts/install-deps.sh deb
 	@scripts/build-deb.sh $(BUILD)/deb
 
-# kelvara.exe for 64- and 32-bit Windows, cross-built in build/windows, and
-# the zip that holds both.
+# kelvara.exe for 64- and 32-bit Windows, cross-built in build/windows, the
+# zip that holds both, and the installer package of the 64-bit one.
 windows:
 	@scripts/install-deps.sh windows
 	@scripts/build-windows.sh $(BUILD)

@@ -5,7 +5,9 @@
 # builds BUILD/windows/x86_64/kelvara.exe and BUILD/windows/i686/kelvara.exe,
 # each linked statically (nothing beside it but Windows' own DLLs), and packs
 # BUILD/windows/kelvara-1.00-windows.zip with both, COPYING and a German
-# README. TARGETs (the tests' programs) are built in both trees as well.
+# README, and BUILD/windows/kelvara-1.00-x64.msi, the installer of the 64-bit
+# program (build-msi.sh). TARGETs (the tests' programs) are built in both
+# trees as well.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd -P)
 mkdir -p "${1:-build}/windows"
@@ -31,4 +33,5 @@ sed 's/$/\r/' "$top/COPYING" >"$stage/COPYING.txt"
 cp "$top/data/windows/LIESMICH.txt" "$stage/"
 rm -f "$out/kelvara-$version-windows.zip"
 (cd "$out" && cmake -E tar cf "kelvara-$version-windows.zip" --format=zip "kelvara-$version")
-echo "built $out/kelvara-$version-windows.zip"
+"$top/scripts/build-msi.sh" "$out" "$version" "$out/kelvara-$version-x64.msi"
+echo "built $out/kelvara-$version-windows.zip and $out/kelvara-$version-x64.msi"

@@ -31,6 +31,7 @@ windows=(
                                        #   program), and the random generator's headers
     g++-mingw-w64-x86-64-posix         # 64- and 32-bit Windows, with posix threads for
     g++-mingw-w64-i686-posix           #   GoogleTest's std::mutex
+    wixl                               # the installer package
 )
 if [ "${1:-run}" = release ]; then
     packages=(mmdebstrap iproute2 git)
@@ -61,7 +62,7 @@ if [ "${1:-run}" = test ]; then
         "${windows[@]}"                # the Windows programs
         googletest                     # GoogleTest's source, built for Windows alongside
         wine64 fonts-wine              # the Windows build's tests run there, in its own fonts
-        msitools wixl                  # the Windows installer package: built and read back
+        msitools                       # the installer package, read back
     )
 fi
 

@@ -17,7 +17,8 @@ check() { # check EXE KIND FLAGS...
     local exe=$1 kind=$2 && shift 2
     local headers rc
     headers=$($objdump -p "$exe")
-    [[ $(file -b "$exe") == "$kind (GUI)"* ]] || fail "$exe: $(file -b "$exe")"
+    grep -q "file format $kind\$" <<<"$headers" || fail "$exe: $(grep 'file format' <<<"$headers")"
+    grep -q "^Subsystem.*(Windows GUI)" <<<"$headers" || fail "$exe: not a window program"
     for dll in $(awk '/DLL Name:/ {print tolower($3)}' <<<"$headers"); do
         [[ $system_dlls == *" $dll "* ]] || fail "$exe imports $dll"
     done
@@ -34,6 +35,6 @@ check() { # check EXE KIND FLAGS...
     done
 }
 
-check "$1" "PE32+ executable" HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT
-check "$2" "PE32 executable" DYNAMIC_BASE NX_COMPAT
+check "$1" pei-x86-64 HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT
+check "$2" pei-i386 DYNAMIC_BASE NX_COMPAT
 exit $status

@@ -21,7 +21,7 @@ wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 x_server 2200x1900x24
 export DISPLAY=$display
-trap '"$wineserver" -k 2>/dev/null; kill $server $manager 2>/dev/null' EXIT
+trap 'kill $server ${manager:-} 2>/dev/null; "$wineserver" -k 2>/dev/null' EXIT
 window_manager openbox || fail "openbox did not start"
 "$wine" wineboot --init >/dev/null 2>&1 && "$wineserver" -w
 # A new prefix has no fonts of its own: without them "MS Sans Serif" is a stand-in.
@@ -57,9 +57,10 @@ band() { /usr/bin/python3 "$here/../e2e/borders.py" "$out/$dpi-$1.png" $((1500 *
 
 for dpi in 96 120 144 192 240 288; do
     "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
-    "$wine" "$exe" >/dev/null 2>&1 &
+    "$wine" "$exe" >"$out/$dpi.log" 2>&1 &
     program=$!
-    window=$(wait_for 120 shown --name '^Kelvara 2000 by Orvandel$') || fail "at $dpi dpi no window"
+    window=$(wait_for 120 shown --name '^Kelvara 2000 by Orvandel$') ||
+        fail "at $dpi dpi no window; Wine said: $(tail -5 "$out/$dpi.log")"
     shot opened && band opened
 
     # "Würfeln" has the focus: Space presses it, twice; then Tab to CLS, past the chart and the box.
@@ -71,7 +72,8 @@ for dpi in 96 120 144 192 240 288; do
     # Back to the box, whose text Tab selects: letters are refused, a pasted line break taken out.
     keys shift+Tab
     xdotool type --delay 50 "7a8"
-    printf '1\r\n2' | xclip -selection clipboard
+    # Served once, then gone: xclip would otherwise hold the test's output open.
+    printf '1\r\n2' | xclip -selection clipboard -loops 1 >/dev/null 2>&1
     keys shift+Insert
     [ "$(msaa box)" = "box: Anzahl der Würfe = 7812" ] || fail "at $dpi dpi the box reads $(msaa box)"
 
