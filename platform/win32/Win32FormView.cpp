@@ -174,8 +174,10 @@ Win32FormView::Win32FormView(Form& form, std::span<const std::uint32_t> iconPixe
                         nullptr, GetModuleHandleW(nullptr), this);
     SendMessageW(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
-    readScreen(); // the DPI of the monitor the window opens on
     createWindows();
+    // The monitor the window opens on may have another DPI than the system's
+    // (a second monitor; Wine 10 at any DPI but 96), which syncs every window.
+    readScreen();
     sync();
 }
 
