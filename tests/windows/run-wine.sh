@@ -57,6 +57,9 @@ band() { /usr/bin/python3 "$here/../e2e/borders.py" "$out/$dpi-$1.png" $((1500 *
 
 for dpi in 96 120 144 192 240 288; do
     "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
+    # Wine 10 reads the DPI once a server (Wine 8 once a process): the next
+    # program starts a new one.
+    "$wineserver" -w
     "$wine" "$exe" >"$out/$dpi.log" 2>&1 &
     program=$!
     window=$(wait_for 120 shown --name '^Kelvara 2000 by Orvandel$') ||
