@@ -450,7 +450,7 @@ void Win32FormView::moveFocus(bool backwards) {
     const auto next = at == stops.end() || at + 1 == stops.end() ? stops.begin() : at + 1;
     HWND to = m_windows.at(*next);
     SetFocus(to);
-    if (GetWindowLongW(to, GWL_STYLE) & ES_AUTOHSCROLL) {
+    if ((*next)->kind() == ControlKind::TextBox) {
         SendMessageW(to, EM_SETSEL, 0, -1); // as a dialog does: the whole text, to type over
     }
 }
