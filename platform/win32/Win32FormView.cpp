@@ -176,7 +176,8 @@ Win32FormView::Win32FormView(Form& form, std::span<const std::uint32_t> iconPixe
     SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     createWindows();
     // The monitor the window opens on may have another DPI than the system's
-    // (a second monitor; Wine 10 at any DPI but 96), which syncs every window.
+    // (a second monitor; under Wine 10, a DPI set after its server started),
+    // which syncs every window.
     readScreen();
     sync();
 }
