@@ -88,9 +88,9 @@ LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
         paste(edit);
         return 0;
     case WM_KEYDOWN:
-        // Windows' edit sends itself WM_PASTE for Shift+Insert, Wine's (8
-        // at least) pastes at once, up to the line break: taken here, the
-        // key pastes the same way on both.
+        // Wine's edit (8 at least) pastes Shift+Insert at once, up to the
+        // line break, without a WM_PASTE: taken here, the key pastes the
+        // whole text whatever the system's edit does with it.
         if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0) {
             paste(edit);
             return 0;
