@@ -51,17 +51,17 @@ HRESULT ControlAccessible::selfOnly(const VARIANT& child, HRESULT forItem, Call 
     if (m_standard == nullptr) {
         return disconnected;
     }
-    return which(child) == 0 ? call(m_standard) : forItem;
+    return which(child, m_read()) == 0 ? call(m_standard) : forItem;
 }
 
-long ControlAccessible::which(const VARIANT& child) const {
+long ControlAccessible::which(const VARIANT& child, const AccessibleFacts& facts) {
     if (child.vt != VT_I4) {
         return -1;
     }
     if (child.lVal == CHILDID_SELF) {
         return 0;
     }
-    const auto count = static_cast<long>(m_read().items.size());
+    const auto count = static_cast<long>(facts.items.size());
     return child.lVal >= 1 && child.lVal <= count ? child.lVal : -1;
 }
 
@@ -134,25 +134,26 @@ HRESULT ControlAccessible::get_accChild(VARIANT child, IDispatch** object) {
     if (m_standard == nullptr) {
         return disconnected;
     }
-    if (m_read().items.empty()) {
+    const AccessibleFacts facts = m_read();
+    if (facts.items.empty()) {
         return m_standard->get_accChild(child, object);
     }
     if (object == nullptr) {
         return E_INVALIDARG;
     }
     *object = nullptr;
-    return which(child) > 0 ? S_FALSE : E_INVALIDARG; // an item is a simple element
+    return which(child, facts) > 0 ? S_FALSE : E_INVALIDARG; // an item is a simple element
 }
 
 HRESULT ControlAccessible::get_accName(VARIANT child, BSTR* name) {
     if (m_standard == nullptr) {
         return disconnected;
     }
-    const long id = which(child);
+    const AccessibleFacts facts = m_read();
+    const long id = which(child, facts);
     if (id < 0) {
         return E_INVALIDARG;
     }
-    const AccessibleFacts facts = m_read();
     return giveText(id == 0 ? facts.name : facts.items[static_cast<std::size_t>(id - 1)].name,
                     name);
 }
@@ -172,11 +173,12 @@ HRESULT ControlAccessible::get_accRole(VARIANT child, VARIANT* role) {
     if (m_standard == nullptr) {
         return disconnected;
     }
-    const long id = which(child);
+    const AccessibleFacts facts = m_read();
+    const long id = which(child, facts);
     if (id < 0) {
         return E_INVALIDARG;
     }
-    const long own = m_read().role;
+    const long own = facts.role;
     if (id == 0) {
         return own != 0 ? giveNumber(own, role) : m_standard->get_accRole(child, role);
     }
@@ -187,11 +189,12 @@ HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state) {
     if (m_standard == nullptr) {
         return disconnected;
     }
-    const long id = which(child);
+    const AccessibleFacts facts = m_read();
+    const long id = which(child, facts);
     if (id <= 0) {
         return id == 0 ? m_standard->get_accState(child, state) : E_INVALIDARG;
     }
-    const bool visible = m_read().items[static_cast<std::size_t>(id - 1)].visible;
+    const bool visible = facts.items[static_cast<std::size_t>(id - 1)].visible;
     return giveNumber(visible ? STATE_SYSTEM_READONLY : STATE_SYSTEM_INVISIBLE, state);
 }
 
@@ -236,14 +239,15 @@ HRESULT ControlAccessible::accLocation(long* left, long* top, long* width, long*
     if (m_standard == nullptr) {
         return disconnected;
     }
-    const long id = which(child);
+    const AccessibleFacts facts = m_read();
+    const long id = which(child, facts);
     if (id <= 0) {
         return id == 0 ? m_standard->accLocation(left, top, width, height, child) : E_INVALIDARG;
     }
     if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
         return E_INVALIDARG;
     }
-    const RECT r = m_read().items[static_cast<std::size_t>(id - 1)].onScreen;
+    const RECT r = facts.items[static_cast<std::size_t>(id - 1)].onScreen;
     *left = r.left;
     *top = r.top;
     *width = r.right - r.left;
@@ -255,8 +259,9 @@ HRESULT ControlAccessible::accNavigate(long direction, VARIANT start, VARIANT* e
     if (m_standard == nullptr) {
         return disconnected;
     }
-    const long id = which(start);
-    const auto count = static_cast<long>(m_read().items.size());
+    const AccessibleFacts facts = m_read();
+    const long id = which(start, facts);
+    const auto count = static_cast<long>(facts.items.size());
     if (id == 0 && count == 0) {
         return m_standard->accNavigate(direction, start, end);
     }

@@ -78,7 +78,7 @@ class ControlAccessible final : public IAccessible {
   private:
     ~ControlAccessible();
     // 0 for the control itself, 1 to n for an item, -1 for anything else.
-    long which(const VARIANT& child) const;
+    static long which(const VARIANT& child, const AccessibleFacts& facts);
     // What the standard object says of the control itself; an item has `forItem`.
     template <typename Call> HRESULT selfOnly(const VARIANT& child, HRESULT forItem, Call call);
 

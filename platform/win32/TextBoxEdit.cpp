@@ -2,6 +2,8 @@
 // The edit control's characters through the key filter, and its paste.
 #include "TextBoxEdit.h"
 
+#include "Utf16.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -40,9 +42,7 @@ void paste(HWND edit) {
     if (pasted.empty()) {
         return;
     }
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    const std::wstring text = windowText(edit);
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));

@@ -2,8 +2,6 @@
 // UTF-8 and UTF-16, converted by the system itself.
 #include "Utf16.h"
 
-#include <windows.h>
-
 namespace kelvara {
 
 std::wstring toUtf16(std::string_view text) {
@@ -27,6 +25,13 @@ std::string toUtf8(std::wstring_view text) {
     std::string narrow(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
     return narrow;
+}
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 } // namespace kelvara

@@ -72,13 +72,6 @@ void registerClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
     RegisterClassExW(&windowClass);
 }
 
-std::wstring windowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 void setWindowText(HWND window, const std::wstring& text) {
     if (windowText(window) != text) {
         SetWindowTextW(window, text.c_str()); // tells assistive technology of a new name

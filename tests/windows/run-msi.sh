@@ -11,8 +11,9 @@ dir=$(cd "$1" && pwd -P)
 out=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/wait.sh"
+source "$here/wine.sh"
 msi=$dir/kelvara-1.00-x64.msi
-rm -rf "$out" && mkdir -p "$out/home" "$out/runtime"
+rm -rf "$out" && mkdir -p "$out"
 
 table() { msiinfo export "$msi" "$1" | tail -n +4 | tr -d '\r' | tr '\t' '|'; }
 has() { grep -qxF "$2" <<<"$(table "$1")" || fail "the $1 table has no row $2: $(table "$1")"; }
@@ -29,15 +30,7 @@ msiinfo suminfo "$msi" | grep -qx 'Template: x64;.*' || fail "not a 64-bit packa
 mkdir -p "$out/dump" && msidump -s -d "$out/dump" "$msi" >/dev/null && cmp -s "$out/dump/_Streams/Icon.kelvara.ico" "$dir/x86_64/app/kelvara.ico" ||
     fail "the package has not the program's icon"
 
-export HOME=$out/home XDG_RUNTIME_DIR=$out/runtime WINEPREFIX=$out/prefix WINEDEBUG=-all
-# No Mono or Gecko to download, and no menu entries on the machine's desktop.
-export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-x_server 1280x1024x24
-export DISPLAY=$display
-trap 'kill $server 2>/dev/null; "$wineserver" -k 2>/dev/null' EXIT
-"$wine" wineboot --init >/dev/null 2>&1 && "$wineserver" -w
+wine_desktop "$out" 1280x1024x24
 drive=$WINEPREFIX/drive_c
 entries() { # the uninstall entries named Kelvara, as "version publisher" lines
     "$wine" reg export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' "$out/arp.reg" /y >/dev/null 2>&1

@@ -14,16 +14,10 @@ client=$2
 out=$3
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/wait.sh"
-rm -rf "$out" && mkdir -p "$out/home" "$out/runtime"
-export HOME=$out/home XDG_RUNTIME_DIR=$out/runtime WINEPREFIX=$out/prefix WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=" # no downloads of Mono or Gecko
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-x_server 2200x1900x24
-export DISPLAY=$display
-trap 'kill $server ${manager:-} 2>/dev/null; "$wineserver" -k 2>/dev/null' EXIT
+source "$here/wine.sh"
+rm -rf "$out" && mkdir -p "$out"
+wine_desktop "$out" 2200x1900x24
 window_manager openbox || fail "openbox did not start"
-"$wine" wineboot --init >/dev/null 2>&1 && "$wineserver" -w
 # A new prefix has no fonts of its own: without them "MS Sans Serif" is a stand-in.
 cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 
